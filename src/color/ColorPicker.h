@@ -1,0 +1,89 @@
+#pragma once
+
+#include "Bitmap24.h"
+#include "BaseStrip.h"
+#include "ColorValue.h"
+#include "FieldRenderer.h"
+#include "QuantTables.h"
+
+#include <cstdint>
+
+namespace kolvi {
+
+inline constexpr int SliderWidth = 12;
+inline constexpr int SliderHeight = 263;
+
+// What the picker tells the window that shows it.
+class PickerListener {
+  public:
+    virtual ~PickerListener() = default;
+    // The field pixel under the marker became the current colour.
+    virtual void CurrentColorSet(TColor color) = 0;
+    virtual void BaseColorSet(TColor color) = 0;
+    virtual void FieldImageChanged() = 0;
+    virtual void StripImageChanged() = 0;
+    virtual void SliderImageChanged() = 0;
+    // Called after every rendered field row; pending input may run here and
+    // start a newer render, which restarts the running one at row 0.
+    virtual void FieldRowRendered() = 0;
+};
+
+// The picker state and the algorithms that turn a colour into a strip row and a
+// field position and back: the current colour is always the field pixel under
+// the marker.
+class ColorPicker {
+  public:
+    explicit ColorPicker(PickerListener& listener);
+
+    ColorPicker(const ColorPicker&) = delete;
+    ColorPicker& operator=(const ColorPicker&) = delete;
+
+    void SetColor(TColor color);
+    void SetColorRGB(int r, int g, int b);
+    int FieldPosition(int maxValue, int midValue, int minValue);
+
+    void BuildQuantTables();
+    void RenderBaseStrip();
+    void RenderField(TColor base, bool follow);
+    void PlaceMarker();
+    void SelectBaseRow(bool follow);
+    void SelectBaseHue(int r, int g, int b);
+    void DrawSlider();
+    // Tables, strip and field for PickerMode; the marker keeps its position.
+    void ApplyMode();
+
+    TColor CurrentColor() const { return currentColor_; }
+    TColor BaseColor() const { return baseColor_; }
+    const QuantTables& Tables() const { return tables_; }
+
+    // The off-screen field (colour reads), and what the window shows: the field
+    // with the marker, the strip and the slider pointer.
+    const Bitmap24& FieldBitmap() const { return field_; }
+    const Bitmap24& FieldImage() const { return fieldImage_; }
+    const Bitmap24& StripBitmap() const { return strip_; }
+    const Bitmap24& SliderImage() const { return slider_; }
+
+    std::int16_t PickerMode = FullColorMode;
+    int BaseRow = 0;
+    int FieldX = 0;
+    int FieldY = 0;
+    // Row of the running field render; resetting it to 0 restarts that render.
+    int RenderRow = 0;
+    bool RenderBusy = false;
+
+  private:
+    void SetCurrentColor(TColor color);
+    void SetBaseColor(TColor color);
+
+    PickerListener& listener_;
+    QuantTables tables_;
+    FieldRenderer renderer_;
+    Bitmap24 field_{FieldSize, FieldSize};
+    Bitmap24 fieldImage_{FieldSize, FieldSize};
+    Bitmap24 strip_{StripWidth, StripHeight};
+    Bitmap24 slider_{SliderWidth, SliderHeight};
+    TColor currentColor_ = 0;
+    TColor baseColor_ = 0;
+};
+
+} // namespace kolvi

@@ -4,7 +4,9 @@ namespace kolvi {
 
 namespace {
 
-int Q(const QuantTable& table, int i) { return table[static_cast<std::size_t>(i)]; }
+int Q(const QuantTable& table, int i) {
+    return table[static_cast<std::size_t>(i)];
+}
 
 } // namespace
 
@@ -24,7 +26,9 @@ int BaseStripChannel(int row, int channel, const QuantTables& tables) {
     case 4: // green -> yellow
         return channel == StripRed ? Q(tables.red, t(168)) : channel == StripGreen ? 255 : 0;
     case 5: // yellow -> red
-        return channel == StripRed ? 255 : channel == StripGreen ? Q(tables.green, 255 - t(210)) : 0;
+        return channel == StripRed     ? 255
+               : channel == StripGreen ? Q(tables.green, 255 - t(210))
+                                       : 0;
     default:
         return channel == StripRed ? 255 : 0;
     }

@@ -1,7 +1,6 @@
 #include "Bitmap24.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace kolvi {
 
@@ -25,12 +24,6 @@ void Bitmap24::Fill(TColor rgb) {
         for (int x = 0; x < width_; ++x) {
             SetPixel(x, y, rgb);
         }
-    }
-}
-
-void Bitmap24::CopyFrom(const Bitmap24& other) {
-    if (other.bytes_.size() == bytes_.size()) {
-        std::memcpy(bytes_.data(), other.bytes_.data(), bytes_.size());
     }
 }
 

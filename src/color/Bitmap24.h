@@ -27,7 +27,6 @@ class Bitmap24 {
     // Writes a pixel; points outside the bitmap are ignored.
     void SetPixel(int x, int y, TColor rgb);
     void Fill(TColor rgb);
-    void CopyFrom(const Bitmap24& other);
 
   private:
     int width_;

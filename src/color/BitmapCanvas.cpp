@@ -9,7 +9,7 @@ namespace kolvi {
 
 namespace {
 
-void DrawLineWithoutEnd(Bitmap24& bitmap, Point from, Point to, TColor rgb) {
+void TraceLineWithoutEnd(Point from, Point to, std::vector<Point>& pixels) {
     const int dx = std::abs(to.x - from.x);
     const int dy = -std::abs(to.y - from.y);
     const int stepX = from.x < to.x ? 1 : -1;
@@ -17,7 +17,7 @@ void DrawLineWithoutEnd(Bitmap24& bitmap, Point from, Point to, TColor rgb) {
     int error = dx + dy;
     Point p = from;
     while (p.x != to.x || p.y != to.y) {
-        bitmap.SetPixel(p.x, p.y, rgb);
+        pixels.push_back(p);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -32,9 +32,17 @@ void DrawLineWithoutEnd(Bitmap24& bitmap, Point from, Point to, TColor rgb) {
 
 } // namespace
 
-void DrawPolyline(Bitmap24& bitmap, std::span<const Point> points, TColor rgb) {
+std::vector<Point> PolylinePixels(std::span<const Point> points) {
+    std::vector<Point> pixels;
     for (std::size_t i = 1; i < points.size(); ++i) {
-        DrawLineWithoutEnd(bitmap, points[i - 1], points[i], rgb);
+        TraceLineWithoutEnd(points[i - 1], points[i], pixels);
+    }
+    return pixels;
+}
+
+void DrawPolyline(Bitmap24& bitmap, std::span<const Point> points, TColor rgb) {
+    for (const Point& p : PolylinePixels(points)) {
+        bitmap.SetPixel(p.x, p.y, rgb);
     }
 }
 
@@ -69,7 +77,8 @@ void FillConvexPolygon(Bitmap24& bitmap, std::span<const Point> corners, TColor 
             left = std::min(left, x);
             right = std::max(right, x);
         }
-        for (int x = static_cast<int>(std::ceil(left - 1e-9)); x <= static_cast<int>(std::floor(right + 1e-9)); ++x) {
+        for (int x = static_cast<int>(std::ceil(left - 1e-9));
+             x <= static_cast<int>(std::floor(right + 1e-9)); ++x) {
             bitmap.SetPixel(x, y, rgb);
         }
     }

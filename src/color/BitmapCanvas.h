@@ -3,6 +3,7 @@
 #include "Bitmap24.h"
 
 #include <span>
+#include <vector>
 
 namespace kolvi {
 
@@ -13,6 +14,7 @@ struct Point {
 
 // Lines join consecutive points; like a desktop canvas, each segment leaves out
 // its last pixel, so a closed polyline draws every corner exactly once.
+std::vector<Point> PolylinePixels(std::span<const Point> points);
 void DrawPolyline(Bitmap24& bitmap, std::span<const Point> points, TColor rgb);
 
 // Fills the pixels whose centres lie inside a convex polygon (edges included).

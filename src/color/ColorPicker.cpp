@@ -152,7 +152,6 @@ void ColorPicker::RenderField(TColor base, bool follow) {
 void ColorPicker::PlaceMarker() {
     FieldX = std::clamp(FieldX, 0, FieldSize - 1);
     FieldY = std::clamp(FieldY, 0, FieldSize - 1);
-    fieldImage_.CopyFrom(field_);
     const int x = FieldX;
     const int y = FieldY;
     const std::array<Point, 9> ring = {{{x - 2, y - 4},
@@ -164,7 +163,8 @@ void ColorPicker::PlaceMarker() {
                                         {x - 4, y + 2},
                                         {x - 4, y - 2},
                                         {x - 2, y - 4}}};
-    DrawPolyline(fieldImage_, ring, FieldY < FieldSize / 2 ? Black : White);
+    markerPixels_ = PolylinePixels(ring);
+    markerPen_ = FieldY < FieldSize / 2 ? Black : White;
     listener_.FieldImageChanged();
     SetCurrentColor(PixelAt(&field_, FieldX, FieldY));
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "Bitmap24.h"
 #include "BaseStrip.h"
+#include "Bitmap24.h"
+#include "BitmapCanvas.h"
 #include "ColorValue.h"
 #include "FieldRenderer.h"
 #include "QuantTables.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace kolvi {
 
@@ -56,10 +58,11 @@ class ColorPicker {
     TColor BaseColor() const { return baseColor_; }
     const QuantTables& Tables() const { return tables_; }
 
-    // The off-screen field (colour reads), and what the window shows: the field
-    // with the marker, the strip and the slider pointer.
+    // The off-screen field (colour reads) and the marker ring the window draws
+    // over it, so moving the marker touches 24 pixels instead of the field.
     const Bitmap24& FieldBitmap() const { return field_; }
-    const Bitmap24& FieldImage() const { return fieldImage_; }
+    const std::vector<Point>& MarkerPixels() const { return markerPixels_; }
+    TColor MarkerPen() const { return markerPen_; }
     const Bitmap24& StripBitmap() const { return strip_; }
     const Bitmap24& SliderImage() const { return slider_; }
 
@@ -79,7 +82,8 @@ class ColorPicker {
     QuantTables tables_;
     FieldRenderer renderer_;
     Bitmap24 field_{FieldSize, FieldSize};
-    Bitmap24 fieldImage_{FieldSize, FieldSize};
+    std::vector<Point> markerPixels_;
+    TColor markerPen_ = 0;
     Bitmap24 strip_{StripWidth, StripHeight};
     Bitmap24 slider_{SliderWidth, SliderHeight};
     TColor currentColor_ = 0;

@@ -39,7 +39,9 @@ std::array<TColor, SystemColorCount> systemColors = ClassicSystemColors;
 
 } // namespace
 
-int Clamp255(int value) { return std::clamp(value, 0, 255); }
+int Clamp255(int value) {
+    return std::clamp(value, 0, 255);
+}
 
 TColor ResolveColor(TColor color) {
     if ((color & SystemColorFlag) == 0) {
@@ -61,6 +63,8 @@ void SetSystemColor(int index, TColor rgb) {
     }
 }
 
-void ResetSystemColors() { systemColors = ClassicSystemColors; }
+void ResetSystemColors() {
+    systemColors = ClassicSystemColors;
+}
 
 } // namespace kolvi

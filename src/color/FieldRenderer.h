@@ -3,6 +3,7 @@
 #include "QuantTables.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace kolvi {
@@ -30,9 +31,11 @@ class FieldRenderer {
     bool UsesVectorPath() const { return vector_; }
 
   private:
-    // A monotone step table split by the value's high nibble, so that a lookup
-    // is two 16-entry shuffles and one compare.
-    struct NibbleLookup {
+    // The quantisation tables as monotone step functions looked up with three
+    // 16-entry shuffles: the value's bucket (its top bits, offset per table)
+    // gives the level index reached at the bucket's start and the one threshold
+    // inside the bucket, if any; one compare then picks the level.
+    struct ShuffleLookup {
         alignas(16) std::array<std::uint8_t, 16> base{};
         alignas(16) std::array<std::uint8_t, 16> threshold{};
         alignas(16) std::array<std::uint8_t, 16> levels{};
@@ -40,17 +43,20 @@ class FieldRenderer {
 
     void RenderRowPortable(int y, std::uint8_t* row) const;
     void RenderRowVector(int y, std::uint8_t* row) const;
-    static bool DeriveNibbleLookup(const QuantTable& table, NibbleLookup& lookup);
+    static std::size_t PackSlot(std::size_t position);
+    bool DeriveShuffleLookup(int bucketShift);
 
     bool vectorAllowed_;
     bool vector_ = false;
     QuantTables tables_{};
     bool identity_ = true;
-    // Distinct tables among blue, green, red and which byte positions use which.
-    int lookupCount_ = 0;
-    std::array<NibbleLookup, 3> lookups_{};
-    alignas(32) std::array<std::array<std::uint8_t, FieldRowBytes>, 3> lookupMasks_{};
+    ShuffleLookup lookup_{};
+    int bucketShift_ = 4;
+    bool severalTables_ = false;
+    // Per byte position of a row: the first bucket of that channel's table.
+    alignas(32) std::array<std::uint8_t, FieldRowBytes> bucketOffsets_{};
     alignas(32) std::array<std::uint16_t, FieldRowBytes> columnValues_{};
+    alignas(32) std::array<std::uint16_t, FieldRowBytes> packOrderedValues_{};
 };
 
 // The formula as written, one pixel at a time: the reference the fast rows must match.

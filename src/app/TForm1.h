@@ -1,0 +1,124 @@
+#pragma once
+
+#include "ActionList.h"
+#include "color/ColorPicker.h"
+#include "lists/ColorHistory.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace kolvi {
+
+class InstanceChannel;
+class ShortcutDispatcher;
+class TKNImage;
+class TKNPanel;
+class TKNSpinEdit;
+
+// The colour picker window: owner of the picker state, the action lists and the
+// instance lock. The algorithms live in ColorPicker; this class shows them.
+class TForm1 : public QMainWindow, private PickerListener {
+    Q_OBJECT
+
+  public:
+    TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChannel> instance);
+    ~TForm1() override;
+
+    ColorPicker& Picker() { return picker_; }
+    ActionList* ActionListMain = nullptr;
+
+    // Picker state owned by the window (the flags that keep controls that update
+    // each other from looping, and the drags).
+    bool EditsUpdating = false;
+    bool CodeTyping = false;
+    bool BaseDragging = false;
+    bool FieldDragging = false;
+    bool FormReady = false;
+    std::int16_t OutMode = 0;
+
+    void SetColor(TColor color) { picker_.SetColor(color); }
+    void SetColorRGB(int r, int g, int b) { picker_.SetColorRGB(r, g, b); }
+    void SetCurrentColor(TColor color);
+    void PropagateColor();
+    void ApplyMode();
+    void ApplyLowerCase();
+    void RefreshColorCodes(int r, int g, int b);
+    void UpdateInstanceLock();
+    void WMCopyData(const std::string& argument);
+    void ActivateFrontWindow();
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateActions();
+    void LayoutWindow();
+    void ApplyCommandLine();
+
+    // PickerListener
+    void CurrentColorSet(TColor color) override;
+    void BaseColorSet(TColor color) override;
+    void FieldImageChanged() override;
+    void StripImageChanged() override;
+    void SliderImageChanged() override;
+    void FieldRowRendered() override;
+
+    void ActionOptionMainModeExecute(int mode);
+
+    ColorPicker picker_;
+    std::unique_ptr<InstanceChannel> instance_;
+    std::vector<std::string> arguments_;
+    ShortcutDispatcher* shortcuts_ = nullptr;
+    QElapsedTimer renderClock_;
+
+  public:
+    ColorHistory History;
+
+    // Controls, named as everywhere in kolvi.
+    QWidget* PanelBase = nullptr;
+    TKNPanel* PanelHR1 = nullptr;
+    TKNPanel* PanelMainImage = nullptr;
+    TKNImage* ImageMainImage = nullptr;
+    TKNPanel* PanelBaseImage = nullptr;
+    TKNImage* ImageBaseImage = nullptr;
+    TKNImage* ImageBaseSlider = nullptr;
+    TKNPanel* PanelBaseColor = nullptr;
+    TKNImage* ImageMerlin = nullptr;
+    QLabel* LabelR = nullptr;
+    QLabel* LabelG = nullptr;
+    QLabel* LabelB = nullptr;
+    TKNSpinEdit* EditR = nullptr;
+    TKNSpinEdit* EditG = nullptr;
+    TKNSpinEdit* EditB = nullptr;
+    TKNPanel* PanelTest = nullptr;
+    TKNPanel* PanelMainColor = nullptr;
+    TKNPanel* PanelBeforeColor = nullptr;
+    QPushButton* ButtonColorPaste = nullptr;
+    QComboBox* ComboBoxMainColor = nullptr;
+    QPushButton* ButtonColorCopy = nullptr;
+
+    // Actions of the main list used by the window itself.
+    TKNAction* ActionOptionSub = nullptr;
+    TKNAction* ActionOptionLowerCase = nullptr;
+    TKNAction* ActionOptionRulerRun = nullptr;
+    TKNAction* ActionOptionMutex = nullptr;
+    TKNAction* ActionOptionMainMode0 = nullptr;
+    TKNAction* ActionOptionMainMode1 = nullptr;
+    TKNAction* ActionOptionMainMode2 = nullptr;
+};
+
+QColor ToQColor(TColor color);
+
+// The process-wide main window, set while it exists.
+extern TForm1* Form1;
+
+} // namespace kolvi

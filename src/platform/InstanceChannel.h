@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kolvi {
+
+// The single-instance lock and the channel through which a second start hands
+// its command line to the running instance. One lock per user and display.
+class InstanceChannel {
+  public:
+    virtual ~InstanceChannel() = default;
+
+    // At program entry, before any window: true when a running instance holds
+    // the lock. A first start keeps the lock from here on until SetLocked(false).
+    virtual bool RunningInstanceHoldsLock() = 0;
+
+    // Second start: sends each argument to the running instance, one at a time,
+    // waiting for each to be applied. False when nothing could be delivered.
+    virtual bool Forward(const std::vector<std::string>& arguments) = 0;
+
+    // First instance: takes the lock and listens (true) or gives both up (false).
+    // False when the lock could not be taken or given up.
+    virtual bool SetLocked(bool locked) = 0;
+
+    // Records received while listening, delivered on the GUI thread.
+    std::function<void(const std::string&)> onArgument;
+};
+
+std::unique_ptr<InstanceChannel> CreateInstanceChannel();
+
+} // namespace kolvi

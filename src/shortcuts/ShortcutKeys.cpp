@@ -1,0 +1,107 @@
+#include "ShortcutKeys.h"
+
+#include <QKeyEvent>
+
+#include <array>
+
+namespace kolvi {
+
+namespace {
+
+struct KeyPair {
+    int qtKey;
+    int virtualKey;
+};
+
+// Keys with a fixed virtual-key code; letters, digits and F-keys are ranges.
+constexpr std::array<KeyPair, 25> NamedKeys = {{
+    {Qt::Key_Backspace, 0x08},    {Qt::Key_Tab, 0x09},    {Qt::Key_Return, 0x0D},
+    {Qt::Key_Enter, 0x0D},        {Qt::Key_Pause, 0x13},  {Qt::Key_Escape, 0x1B},
+    {Qt::Key_Space, 0x20},        {Qt::Key_PageUp, 0x21}, {Qt::Key_PageDown, 0x22},
+    {Qt::Key_End, 0x23},          {Qt::Key_Home, 0x24},   {Qt::Key_Left, 0x25},
+    {Qt::Key_Up, 0x26},           {Qt::Key_Right, 0x27},  {Qt::Key_Down, 0x28},
+    {Qt::Key_Insert, 0x2D},       {Qt::Key_Delete, 0x2E}, {Qt::Key_Semicolon, 0xBA},
+    {Qt::Key_Equal, 0xBB},        {Qt::Key_Comma, 0xBC},  {Qt::Key_Minus, 0xBD},
+    {Qt::Key_Period, 0xBE},       {Qt::Key_Slash, 0xBF},  {Qt::Key_BracketLeft, 0xDB},
+    {Qt::Key_BracketRight, 0xDD},
+}};
+
+int VirtualKeyFromQtKey(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return 0x41 + (key - Qt::Key_A);
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        return 0x30 + (key - Qt::Key_0);
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
+        return 0x70 + (key - Qt::Key_F1);
+    }
+    if (key == Qt::Key_Backtab) {
+        return 0x09;
+    }
+    for (const KeyPair& pair : NamedKeys) {
+        if (pair.qtKey == key) {
+            return pair.virtualKey;
+        }
+    }
+    return 0;
+}
+
+int QtKeyFromVirtualKey(int virtualKey) {
+    if (virtualKey >= 0x41 && virtualKey <= 0x5A) {
+        return Qt::Key_A + (virtualKey - 0x41);
+    }
+    if (virtualKey >= 0x30 && virtualKey <= 0x39) {
+        return Qt::Key_0 + (virtualKey - 0x30);
+    }
+    if (virtualKey >= 0x70 && virtualKey <= 0x87) {
+        return Qt::Key_F1 + (virtualKey - 0x70);
+    }
+    for (const KeyPair& pair : NamedKeys) {
+        if (pair.virtualKey == virtualKey) {
+            return pair.qtKey;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
+    const int virtualKey = VirtualKeyFromQtKey(event.key());
+    if (virtualKey == 0) {
+        return 0;
+    }
+    std::uint16_t code = static_cast<std::uint16_t>(virtualKey);
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers & Qt::ShiftModifier || event.key() == Qt::Key_Backtab) {
+        code |= ShortcutShift;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        code |= ShortcutCtrl;
+    }
+    if (modifiers & Qt::AltModifier) {
+        code |= ShortcutAlt;
+    }
+    return code;
+}
+
+QKeySequence KeySequenceFromShortcut(std::uint16_t code) {
+    const int key = QtKeyFromVirtualKey(code & 0xFF);
+    if (key == 0) {
+        return {};
+    }
+    Qt::KeyboardModifiers modifiers;
+    if (code & ShortcutShift) {
+        modifiers |= Qt::ShiftModifier;
+    }
+    if (code & ShortcutCtrl) {
+        modifiers |= Qt::ControlModifier;
+    }
+    if (code & ShortcutAlt) {
+        modifiers |= Qt::AltModifier;
+    }
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
+}
+
+} // namespace kolvi

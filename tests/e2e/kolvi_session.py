@@ -1,0 +1,174 @@
+"""A real X session for end-to-end tests: Xvfb, a window manager, optionally a
+tray host, and the real kolvi binary copied into a private folder.
+
+Everything is driven from outside (xdotool, xclip, ImageMagick), the way a user
+and the desktop would. Each session has its own display, runtime folder and
+home, and stops every process it started by its PID.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+KOLVI_BINARY = os.environ.get("KOLVI_BINARY", "")
+
+
+class Image:
+    """An RGB screenshot read from ImageMagick's binary PPM output."""
+
+    def __init__(self, width, height, pixels):
+        self.width = width
+        self.height = height
+        self.pixels = pixels
+
+    def at(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.pixels[i:i + 3])
+
+    @staticmethod
+    def from_ppm(data):
+        fields = []
+        pos = 0
+        while len(fields) < 4:
+            while data[pos:pos + 1].isspace():
+                pos += 1
+            if data[pos:pos + 1] == b"#":
+                pos = data.index(b"\n", pos) + 1
+                continue
+            end = pos
+            while not data[end:end + 1].isspace():
+                end += 1
+            fields.append(data[pos:end])
+            pos = end
+        pos += 1
+        assert fields[0] == b"P6" and fields[3] == b"255", fields
+        return Image(int(fields[1]), int(fields[2]), data[pos:])
+
+
+class Session:
+    def __init__(self, window_manager=True, tray=False):
+        self.root = tempfile.mkdtemp(prefix="kolvi-e2e-")
+        self.processes = []
+        self.runtime = os.path.join(self.root, "runtime")
+        os.mkdir(self.runtime, 0o700)
+        self.home = os.path.join(self.root, "home")
+        os.mkdir(self.home)
+        self.program_dir = os.path.join(self.root, "program")
+        os.mkdir(self.program_dir)
+        self.program = os.path.join(self.program_dir, "kolvi")
+        shutil.copy2(KOLVI_BINARY, self.program)
+        self.display = self._start_xvfb()
+        self.env = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "DISPLAY": self.display,
+            "HOME": self.home,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "XDG_CONFIG_HOME": os.path.join(self.home, ".config"),
+            "QT_QPA_PLATFORM": "xcb",
+            "LANG": "C.UTF-8",
+            "ASAN_OPTIONS": "detect_leaks=0",
+            "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
+        }
+        if window_manager:
+            self.spawn(["openbox", "--sm-disable"])
+            self.wait_for(lambda: self._wm_running(), "window manager")
+        if tray:
+            self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype",
+                        "request", "--height", "24"])
+            time.sleep(0.5)
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten",
+             "tcp"], pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        self.processes.append(process)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not start")
+                number += chunk
+        return ":" + number.decode().strip()
+
+    def _wm_running(self):
+        result = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+        return "window id" in result.stdout
+
+    def spawn(self, command, **kwargs):
+        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=kwargs.pop("stderr", subprocess.DEVNULL), **kwargs)
+        self.processes.append(process)
+        return process
+
+    def run(self, command, check=True, timeout=30, input=None):
+        return subprocess.run(command, env=self.env, capture_output=True, text=input is None or
+                              isinstance(input, str), check=check, timeout=timeout, input=input)
+
+    def start_kolvi(self, *arguments):
+        with open(os.path.join(self.root, "kolvi-%d.log" % len(self.processes)), "wb") as log:
+            return self.spawn([self.program, *arguments], stderr=log)
+
+    def wait_for(self, predicate, what, timeout=20.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            value = predicate()
+            if value:
+                return value
+            time.sleep(0.05)
+        raise AssertionError("timed out waiting for " + what)
+
+    def windows(self, name="^kolvi"):
+        result = self.run(["xdotool", "search", "--onlyvisible", "--name", name], check=False)
+        return [int(w) for w in result.stdout.split()]
+
+    def main_window(self):
+        return self.wait_for(lambda: (self.windows("^kolvi$") or [None])[0], "kolvi's window")
+
+    def window_info(self, window):
+        info = {}
+        for line in self.run(["xwininfo", "-id", str(window)]).stdout.splitlines():
+            if ":" in line:
+                key, _, value = line.partition(":")
+                info[key.strip()] = value.strip()
+        return info
+
+    def client_origin(self, window):
+        info = self.window_info(window)
+        return int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"])
+
+    def screenshot(self):
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+                              capture_output=True, check=True, timeout=30).stdout
+        return Image.from_ppm(data)
+
+    def key(self, window, *keys):
+        self.run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
+        self.run(["xdotool", "key", "--clearmodifiers", *keys])
+
+    def settle(self, seconds=0.4):
+        time.sleep(seconds)
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.send_signal(signal.SIGTERM)
+        for process in reversed(self.processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()

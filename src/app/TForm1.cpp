@@ -2,6 +2,7 @@
 
 #include "ShortcutDispatcher.h"
 #include "color/ColorCode.h"
+#include "controls/TKNComboBox.h"
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
 #include "controls/TKNSpinEdit.h"
@@ -10,7 +11,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -65,6 +65,8 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     move(DesignLeft, DesignTop);
     ApplyCommandLine();
     LayoutWindow();
+    ConnectInput();
+    ConnectCodes();
 
     instance_->onArgument = [this](const std::string& argument) { WMCopyData(argument); };
     UpdateInstanceLock();
@@ -198,8 +200,7 @@ void TForm1::CreateControls() {
     ButtonColorPaste->setObjectName("ButtonColorPaste");
     ButtonColorPaste->setGeometry(159, 274, 41, 21);
 
-    ComboBoxMainColor = new QComboBox(PanelBase);
-    ComboBoxMainColor->setObjectName("ComboBoxMainColor");
+    ComboBoxMainColor = new TKNComboBox("ComboBoxMainColor", PanelBase);
     ComboBoxMainColor->setEditable(true);
     ComboBoxMainColor->setInsertPolicy(QComboBox::NoInsert);
     QFont codeFont(QStringLiteral("Terminal"));

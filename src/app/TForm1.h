@@ -5,13 +5,13 @@
 #include "lists/ColorHistory.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 
@@ -19,6 +19,7 @@ namespace kolvi {
 
 class InstanceChannel;
 class ShortcutDispatcher;
+class TKNComboBox;
 class TKNImage;
 class TKNPanel;
 class TKNSpinEdit;
@@ -54,6 +55,33 @@ class TForm1 : public QMainWindow, private PickerListener {
     void UpdateInstanceLock();
     void WMCopyData(const std::string& argument);
     void ActivateFrontWindow();
+    void ApplyTestColor(TKNPanel* swatch, Qt::MouseButton button);
+
+    // Picker input.
+    void EditRGBChange();
+    void EditRGBEnter(TKNSpinEdit* edit);
+    void ImageBaseImageMouseDown(Qt::MouseButton button);
+    void ImageBaseImageMouseMove(int y);
+    void ImageBaseImageMouseUp(int y);
+    void ImageMainImageMouseDown(Qt::MouseButton button);
+    void ImageMainImageMouseMove(QPoint position);
+    void ImageMainImageMouseUp(QPoint position);
+    void PanelColorMouseDown(TKNPanel* swatch, Qt::MouseButton button);
+    void ComboBoxMainColorDropDown();
+    void ImageMerlinClick();
+    void ActionEditReverseExecute();
+    void ActionEditCursorColorExecute();
+
+    // Colour codes and the clipboard.
+    void ComboBoxMainColorChange();
+    bool ComboBoxMainColorKeyPress(int key);
+    void ActionEditColorPasteExecute();
+    void ActionEditColorCopyExecute();
+    void ActionOptionLowerCaseExecute();
+
+    // The last screen sample, shown magnified by the option window.
+    bool CursorSampleTaken = false;
+    QImage CursorSample;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -61,6 +89,9 @@ class TForm1 : public QMainWindow, private PickerListener {
   private:
     void CreateControls();
     void CreateActions();
+    void ConnectInput();
+    void ConnectCodes();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void LayoutWindow();
     void ApplyCommandLine();
 
@@ -103,7 +134,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     TKNPanel* PanelMainColor = nullptr;
     TKNPanel* PanelBeforeColor = nullptr;
     QPushButton* ButtonColorPaste = nullptr;
-    QComboBox* ComboBoxMainColor = nullptr;
+    TKNComboBox* ComboBoxMainColor = nullptr;
     QPushButton* ButtonColorCopy = nullptr;
 
     // Actions of the main list used by the window itself.

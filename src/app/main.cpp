@@ -1,26 +1,13 @@
+#include "ApplicationSetup.h"
 #include "StartupProbe.h"
 #include "TForm1.h"
 #include "platform/InstanceChannel.h"
-#include "platform/SystemColors.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QIcon>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-namespace {
-
-// The window's Japanese face and the code box's terminal face have other names here.
-void SubstituteFonts() {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("Terminal"), QStringLiteral("DejaVu Sans Mono"));
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -39,13 +26,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kolvi"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kolvi.xpm")));
-    SubstituteFonts();
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
-    kolvi::RefreshSystemColors(QApplication::palette());
+    kolvi::SetUpApplication();
 
     kolvi::TForm1 form(std::move(arguments), std::move(instance));
     kolvi::QuitAfterFirstPaintIfAsked(&form);

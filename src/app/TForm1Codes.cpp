@@ -1,0 +1,98 @@
+// The colour code box and the clipboard: choosing the notation, typing codes,
+// paste and copy.
+#include "TForm1.h"
+
+#include "color/ColorCode.h"
+#include "controls/TKNComboBox.h"
+#include "controls/TKNPanel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kolvi {
+
+namespace {
+
+// Only the first bytes of a text decide whether it is a code or a colour name
+// (names are at most 21 bytes), so megabytes on the clipboard cost nothing.
+constexpr qsizetype CodeTextLimit = 32;
+
+std::string CodeText(const QString& text) {
+    return text.left(CodeTextLimit).toLocal8Bit().toStdString();
+}
+
+} // namespace
+
+void TForm1::ConnectCodes() {
+    connect(ComboBoxMainColor->lineEdit(), &QLineEdit::textEdited, this,
+            &TForm1::ComboBoxMainColorChange);
+    connect(ComboBoxMainColor, &QComboBox::activated, this, &TForm1::ComboBoxMainColorChange);
+    ComboBoxMainColor->lineEdit()->installEventFilter(this);
+
+    TKNAction* paste = ActionListMain->Find("ActionEditColorPaste");
+    TKNAction* copy = ActionListMain->Find("ActionEditColorCopy");
+    connect(paste, &QAction::triggered, this, &TForm1::ActionEditColorPasteExecute);
+    connect(copy, &QAction::triggered, this, &TForm1::ActionEditColorCopyExecute);
+    connect(ButtonColorPaste, &QPushButton::clicked, paste, &QAction::trigger);
+    connect(ButtonColorCopy, &QPushButton::clicked, copy, &QAction::trigger);
+    connect(ActionOptionLowerCase, &QAction::triggered, this,
+            &TForm1::ActionOptionLowerCaseExecute);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ComboBoxMainColor->lineEdit() && event->type() == QEvent::KeyPress) {
+        return ComboBoxMainColorKeyPress(static_cast<QKeyEvent*>(event)->key());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::ComboBoxMainColorChange() {
+    if (CodeTyping) {
+        return;
+    }
+    const QString text = ComboBoxMainColor->currentText();
+    for (int i = 0; i < 3; ++i) {
+        if (text.compare(ComboBoxMainColor->itemText(i), Qt::CaseInsensitive) == 0) {
+            OutMode = static_cast<std::int16_t>(i);
+            return;
+        }
+    }
+    // A partly typed code shows at once, its missing digits read as 0.
+    CodeTyping = true;
+    SetColor(ParseColorCode(CodeText(text) + "000000", picker_.CurrentColor()));
+    CodeTyping = false;
+}
+
+bool TForm1::ComboBoxMainColorKeyPress(int key) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return false;
+    }
+    ComboBoxMainColor->setEditText(ComboBoxMainColor->itemText(OutMode));
+    return true;
+}
+
+void TForm1::ActionEditColorPasteExecute() {
+    const QString text = QApplication::clipboard()->text();
+    SetColor(ParseColorCode(CodeText(text), picker_.CurrentColor()));
+    if (isActiveWindow() && ComboBoxMainColor->isVisible()) {
+        ComboBoxMainColor->setFocus();
+    }
+}
+
+void TForm1::ActionEditColorCopyExecute() {
+    QApplication::clipboard()->setText(ComboBoxMainColor->itemText(OutMode));
+    PanelBeforeColor->SetColor(PanelMainColor->Color());
+    if (isActiveWindow() && ComboBoxMainColor->isVisible()) {
+        ComboBoxMainColor->setFocus();
+    }
+    History.AddToHistory(ComboBoxMainColor->itemText(0).toStdString());
+}
+
+void TForm1::ActionOptionLowerCaseExecute() {
+    SetCurrentColor(picker_.CurrentColor());
+}
+
+} // namespace kolvi

@@ -77,6 +77,11 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
 }
 
 TForm1::~TForm1() {
+    // Children die after this object; their last signals must not reach it.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+    ComboBoxMainColor->lineEdit()->removeEventFilter(this);
     if (ActionOptionMutex->isChecked()) {
         instance_->SetLocked(false);
     }
@@ -203,6 +208,8 @@ void TForm1::CreateControls() {
     ComboBoxMainColor = new TKNComboBox("ComboBoxMainColor", PanelBase);
     ComboBoxMainColor->setEditable(true);
     ComboBoxMainColor->setInsertPolicy(QComboBox::NoInsert);
+    // Completing a code from the entries would rewrite what is being typed.
+    ComboBoxMainColor->setCompleter(nullptr);
     QFont codeFont(QStringLiteral("Terminal"));
     codeFont.setPixelSize(13);
     ComboBoxMainColor->setFont(codeFont);

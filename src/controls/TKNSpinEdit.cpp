@@ -55,7 +55,8 @@ TKNSpinEdit::TKNSpinEdit(const QString& name, QWidget* parent) : QLineEdit(paren
     FUpDown = new QWidget(this);
     FUpDown->setObjectName(QStringLiteral("KNUpDown"));
     FUpDown->setCursor(Qt::ArrowCursor);
-    FUpButton = new SpinArrowButton(QStringLiteral("KNUpDownUp"), QStyle::PE_IndicatorSpinUp, FUpDown);
+    FUpButton =
+        new SpinArrowButton(QStringLiteral("KNUpDownUp"), QStyle::PE_IndicatorSpinUp, FUpDown);
     FDownButton =
         new SpinArrowButton(QStringLiteral("KNUpDownDown"), QStyle::PE_IndicatorSpinDown, FUpDown);
     connect(FUpButton, &QAbstractButton::pressed, this, [this] { FUpDownClick(1); });
@@ -92,7 +93,9 @@ void TKNSpinEdit::SetFMinValue(int value) {
     SetFValue(FValue);
 }
 
-void TKNSpinEdit::SetFIncrement(int value) { FIncrement = value; }
+void TKNSpinEdit::SetFIncrement(int value) {
+    FIncrement = value;
+}
 
 void TKNSpinEdit::Change() {
     const QString current = text();
@@ -109,7 +112,8 @@ void TKNSpinEdit::Change() {
 
 void TKNSpinEdit::Step(int direction) {
     // Saturate instead of wrapping when an unbounded value is at the int limits.
-    const long long next = static_cast<long long>(FValue) + static_cast<long long>(direction) * FIncrement;
+    const long long next =
+        static_cast<long long>(FValue) + static_cast<long long>(direction) * FIncrement;
     SetFValue(static_cast<int>(std::clamp<long long>(next, INT_MIN, INT_MAX)));
 }
 
@@ -176,6 +180,13 @@ void TKNSpinEdit::wheelEvent(QWheelEvent* event) {
 void TKNSpinEdit::resizeEvent(QResizeEvent* event) {
     SetEditRect();
     QLineEdit::resizeEvent(event);
+}
+
+void TKNSpinEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::StyleChange) {
+        SetEditRect(); // the frame width may differ
+    }
 }
 
 void TKNSpinEdit::focusInEvent(QFocusEvent* event) {

@@ -1,0 +1,215 @@
+#include "TForm1Fixture.h"
+
+#include "controls/TKNComboBox.h"
+#include "controls/TKNImage.h"
+#include "controls/TKNPanel.h"
+#include "controls/TKNSpinEdit.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace kolvi {
+namespace {
+
+// Mouse events as the window system delivers them, including moves with the
+// button held and positions beyond the control (the implicit grab).
+void Send(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+struct PickerInput : TForm1Fixture {
+    TColor Current() { return form->Picker().CurrentColor(); }
+    QString Combo() { return form->ComboBoxMainColor->currentText(); }
+};
+
+TEST_F(PickerInput, StripDragsSelectTheRowUnderThePointerFromEveryStripControl) {
+    struct Row {
+        const char* name;
+        QWidget* widget;
+        int y;
+        int baseRow;
+    };
+    const Row rows[] = {
+        {"strip top", form->ImageBaseImage, 0, 0},
+        {"frame top", form->PanelBaseImage, 1, 0},
+        {"slider top", form->ImageBaseSlider, 5, 0},
+        {"strip blue", form->ImageBaseImage, 84, 84},
+        {"slider blue", form->ImageBaseSlider, 89, 84},
+        {"below the strip", form->ImageBaseImage, 900, 252},
+        {"above the strip", form->ImageBaseSlider, -40, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        form->SetColorRGB(0, 255, 0);
+        const TColor before = Current();
+        Send(row.widget, QEvent::MouseButtonPress, Qt::LeftButton, {3, 100});
+        EXPECT_EQ(Current(), before) << "the press alone changes nothing";
+        Send(row.widget, QEvent::MouseMove, Qt::LeftButton, {3, row.y});
+        EXPECT_EQ(form->Picker().BaseRow, row.baseRow);
+        Send(row.widget, QEvent::MouseButtonRelease, Qt::LeftButton, {3, row.y});
+        EXPECT_EQ(form->Picker().BaseRow, row.baseRow);
+        EXPECT_FALSE(form->BaseDragging);
+        EXPECT_EQ(form->PanelBaseColor->Color(),
+                  ToQColor(PixelAt(&form->Picker().StripBitmap(), 0, row.baseRow)));
+        EXPECT_EQ(Current(), PixelAt(&form->Picker().FieldBitmap(), form->Picker().FieldX,
+                                     form->Picker().FieldY));
+    }
+}
+
+TEST_F(PickerInput, FieldClicksPickOnReleaseAndDragsClampToTheEdges) {
+    QWidget* field = form->ImageMainImage;
+    Send(field, QEvent::MouseButtonPress, Qt::LeftButton, {40, 40});
+    EXPECT_EQ(Current(), MakeColor(255, 0, 0)) << "the press alone changes nothing";
+    Send(field, QEvent::MouseButtonRelease, Qt::LeftButton, {40, 40});
+    EXPECT_EQ(Current(), PixelAt(&form->Picker().FieldBitmap(), 40, 40));
+    EXPECT_EQ(form->EditR->Value(), SplitRGB(Current()).r);
+
+    Send(field, QEvent::MouseButtonPress, Qt::LeftButton, {200, 100});
+    Send(field, QEvent::MouseMove, Qt::LeftButton, {400, -30});
+    EXPECT_EQ(form->Picker().FieldX, 255);
+    EXPECT_EQ(form->Picker().FieldY, 0);
+    Send(field, QEvent::MouseButtonRelease, Qt::LeftButton, {400, -30});
+    EXPECT_EQ(Current(), MakeColor(255, 0, 0));
+
+    // The right button starts no drag.
+    Send(field, QEvent::MouseButtonPress, Qt::RightButton, {10, 10});
+    Send(field, QEvent::MouseMove, Qt::RightButton, {20, 20});
+    Send(field, QEvent::MouseButtonRelease, Qt::RightButton, {20, 20});
+    EXPECT_EQ(Current(), MakeColor(255, 0, 0));
+}
+
+TEST_F(PickerInput, TypingInAnEditKeepsItsTextWhileTheSwatchShowsTheFieldColour) {
+    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_F2); // web-safe
+    form->EditR->setFocus();
+    form->EditR->selectAll();
+    QTest::keyClicks(form->EditR, "100");
+    EXPECT_EQ(form->EditR->text(), "100");
+    EXPECT_EQ(SplitRGB(Current()).r, 102);
+    EXPECT_EQ(form->PanelMainColor->Color().red(), 102);
+    EXPECT_EQ(Combo(), "#660000");
+}
+
+TEST_F(PickerInput, InvertLeavesTheBeforeColourAlone) {
+    struct Row {
+        RGB from;
+        RGB to;
+    };
+    const Row rows[] = {{{0, 0, 0}, {255, 255, 255}}, {{18, 52, 86}, {237, 203, 169}}};
+    for (const Row& row : rows) {
+        form->SetColorRGB(row.from.r, row.from.g, row.from.b);
+        QTest::keyClick(form->ComboBoxMainColor, Qt::Key_I, Qt::ControlModifier);
+        EXPECT_EQ(SplitRGB(Current()), row.to);
+    }
+    EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(255, 0, 0));
+}
+
+TEST_F(PickerInput, TypedCodesApplyAtOnceWithMissingDigitsAsZero) {
+    struct Row {
+        const char* typed;
+        TColor color;
+        int outMode;
+    };
+    const Row rows[] = {
+        {"#F", MakeColor(0xF0, 0, 0), 0},
+        {"#12345", MakeColor(0x12, 0x34, 0x50), 0},
+        {"", MakeColor(0, 0, 0), 0},
+        // Each keystroke counts: "c" reads as "c000000" (red C0), "cl..." is no code
+        // and a name with zeros appended is none either, so C0 stays.
+        {"clRed", MakeColor(0xC0, 0, 0), 0},
+        // The last keystroke makes the text entry 1 exactly: that picks the notation.
+        {"00ff00", MakeColor(0, 255, 0), 1},
+    };
+    QLineEdit* edit = form->ComboBoxMainColor->lineEdit();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, row.typed);
+        EXPECT_EQ(Current(), row.color);
+        EXPECT_EQ(form->OutMode, row.outMode);
+        EXPECT_EQ(edit->text(), row.typed) << "typing is never rewritten";
+    }
+    edit->selectAll();
+    QTest::keyClicks(edit, "#F");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "F00000") << "Enter writes the full code in the chosen notation";
+}
+
+TEST_F(PickerInput, PasteTakesCodesAndIgnoresEverythingElse) {
+    QClipboard* clipboard = QApplication::clipboard();
+    struct Row {
+        const char* name;
+        QString text;
+        TColor color;
+    };
+    const Row rows[] = {
+        {"code", "#123456", MakeColor(0x12, 0x34, 0x56)},
+        {"not a code", "hello", MakeColor(0x12, 0x34, 0x56)},
+        {"megabytes", QString(4 << 20, QChar('z')), MakeColor(0x12, 0x34, 0x56)},
+        {"megabytes after a code", "0x00FF0000" + QString(1 << 20, QChar('9')),
+         MakeColor(0, 0, 255)},
+        {"colour name", "CLLIME", MakeColor(0, 255, 0)},
+        {"binary", QString::fromLatin1("\0\xff\x01#", 4), MakeColor(0, 255, 0)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        clipboard->setText(row.text);
+        form->ButtonColorPaste->click();
+        EXPECT_EQ(Current(), row.color);
+    }
+    auto* image = new QMimeData;
+    image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    clipboard->setMimeData(image);
+    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Current(), MakeColor(0, 255, 0)) << "no text on the clipboard";
+    EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(255, 0, 0))
+        << "paste keeps the before colour";
+    EXPECT_TRUE(form->History.Lines().empty());
+}
+
+TEST_F(PickerInput, CopyPutsTheFullCodeOutAndRecordsTheColour) {
+    QClipboard* clipboard = QApplication::clipboard();
+    QLineEdit* edit = form->ComboBoxMainColor->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, "#12"); // a partly typed code
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboard->text(), "#120000");
+    EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(0x12, 0, 0));
+
+    form->SetColorRGB(255, 0, 0);
+    form->ActionOptionLowerCase->trigger();
+    form->ComboBoxMainColor->setCurrentIndex(2);
+    Q_EMIT form->ComboBoxMainColor->activated(2);
+    ASSERT_EQ(form->OutMode, 2);
+    form->ButtonColorCopy->click();
+    EXPECT_EQ(clipboard->text(), "0x000000ff");
+    form->ButtonColorCopy->click();
+    EXPECT_EQ(form->History.Lines(),
+              (std::vector<std::string>{"#FF0000#FF0000", "#120000#120000"}));
+}
+
+TEST_F(PickerInput, AltOpenedCodeListRevealsThePictureUntilItIsClicked) {
+    QTest::keyPress(form->ComboBoxMainColor, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyRelease(form->ComboBoxMainColor, Qt::Key_Alt);
+    form->ComboBoxMainColor->hidePopup();
+    EXPECT_TRUE(form->ImageMerlin->isVisible());
+    EXPECT_EQ(form->windowTitle(), "kolvi - Merlin Lives!");
+    EXPECT_FALSE(form->ImageMerlin->Image().isNull());
+    QTest::mouseClick(form->ImageMerlin, Qt::LeftButton, {}, {16, 16});
+    EXPECT_FALSE(form->ImageMerlin->isVisible());
+    EXPECT_EQ(form->windowTitle(), "kolvi");
+
+    form->ComboBoxMainColor->showPopup(); // without Alt
+    form->ComboBoxMainColor->hidePopup();
+    EXPECT_FALSE(form->ImageMerlin->isVisible());
+}
+
+} // namespace
+} // namespace kolvi

@@ -98,9 +98,10 @@ void TForm1::CreateActions() {
     list.Add("ActionEditColorCopy", edit, QStringLiteral("色のコピー(&C)"), 24643);
     list.Add("ActionEditReverse", edit, QStringLiteral("反転(&I)"), 16457);
     list.Add("ActionEditRuler", edit, QStringLiteral("ルーラーモード(&R)"), 16466);
+    // In no menu, reached by its shortcut only. (A hidden QAction is disabled,
+    // so it stays visible and is simply never added to a menu.)
     list.Add("ActionEditCursorColor", edit,
-             QStringLiteral("カーソル位置からカラーコードを取得(&S)"), 16467)
-        ->setVisible(false);
+             QStringLiteral("カーソル位置からカラーコードを取得(&S)"), 16467);
     list.Add("ActionEditMinimize", edit, QStringLiteral("最小化(&M)"), 27);
     list.Add("ActionEditClose", edit, QStringLiteral("閉じる(&X)"), 32883);
     list.Add("ActionOptionTool", option, QStringLiteral("ショートカットカスタマイズ(&E)..."), 120);

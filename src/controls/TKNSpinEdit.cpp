@@ -36,7 +36,7 @@ class SpinArrowButton : public QAbstractButton {
         option.initFrom(this);
         option.state &= ~QStyle::State_HasFocus;
         option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
-        painter.drawPrimitive(QStyle::PE_PanelButtonBevel, option);
+        painter.drawPrimitive(QStyle::PE_PanelButtonCommand, option);
         painter.drawPrimitive(arrow_, option);
     }
 

@@ -16,6 +16,25 @@ import time
 KOLVI_BINARY = os.environ.get("KOLVI_BINARY", "")
 
 
+# Positions inside the window's content (the picker panel starts below the menu bar).
+FIELD = (9, 11)
+STRIP = (329, 12)
+
+
+def locate_panel(image, origin):
+    """The picker panel's top edge: the field's first column runs from white to
+    black with red equal to green in every mode."""
+    ox, oy = origin
+    for offset in range(0, 80):
+        x = ox + FIELD[0]
+        y = oy + FIELD[1] + offset
+        if all(image.at(x, y + k)[0] == image.at(x, y + k)[1] for k in (0, 64, 128, 200)) and image.at(x, y) == (255, 255, 255) and \
+                image.at(x, y + 255) == (0, 0, 0):
+            return ox, oy + offset
+    raise AssertionError("field not found in the window")
+
+
+
 class Image:
     """An RGB screenshot read from ImageMagick's binary PPM output."""
 
@@ -151,6 +170,26 @@ class Session:
     def key(self, window, *keys):
         self.run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
         self.run(["xdotool", "key", "--clearmodifiers", *keys])
+
+    def panel(self, window):
+        """Screen position of the picker panel's top-left corner."""
+        return locate_panel(self.screenshot(), self.client_origin(window))
+
+    def mouse(self, *steps):
+        """xdotool mouse steps, e.g. ("mousemove", x, y), ("mousedown", 1)."""
+        for step in steps:
+            self.run(["xdotool", *[str(part) for part in step]])
+            time.sleep(0.05)
+
+    def clipboard(self):
+        return self.run(["xclip", "-o", "-selection", "clipboard"], check=False).stdout
+
+    def set_clipboard(self, text):
+        # xclip keeps serving the selection in the background until it is taken over.
+        process = subprocess.Popen(["xclip", "-i", "-selection", "clipboard"], env=self.env,
+                                   stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        process.communicate(text.encode(), timeout=10)
 
     def settle(self, seconds=0.4):
         time.sleep(seconds)

@@ -4,25 +4,7 @@ screen, in each picker mode."""
 import unittest
 
 from colour_formulas import field_pixel, strip_pixel
-from kolvi_session import Session
-
-# Positions inside the window's content (the picker panel starts below the menu bar).
-FIELD = (9, 11)
-STRIP = (329, 12)
-
-
-def locate_panel(image, origin):
-    """The picker panel's top edge: the field's first column runs from white to
-    black with red equal to green in every mode."""
-    ox, oy = origin
-    for offset in range(0, 80):
-        x = ox + FIELD[0]
-        y = oy + FIELD[1] + offset
-        if all(image.at(x, y + k)[0] == image.at(x, y + k)[1] for k in (0, 64, 128, 200)) and image.at(x, y) == (255, 255, 255) and \
-                image.at(x, y + 255) == (0, 0, 0):
-            return ox, oy + offset
-    raise AssertionError("field not found in the window")
-
+from kolvi_session import FIELD, STRIP, Session, locate_panel
 
 class PickerWindowTest(unittest.TestCase):
     def test_field_and_strip_follow_the_formulas_in_every_mode(self):

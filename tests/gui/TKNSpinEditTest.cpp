@@ -20,29 +20,15 @@
 
 using kolvi::TKNSpinEdit;
 
-// Readable failure messages; found by argument-dependent lookup.
+// Readable failure messages (found by argument-dependent lookup); static so that
+// another test file may have its own.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
+static void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
 QT_END_NAMESPACE
 
 namespace {
-
-// One QApplication for the whole test program, on the offscreen platform unless
-// the caller chose another one.
-void EnsureApplication() {
-    if (QApplication::instance() != nullptr) {
-        return;
-    }
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "kolvi_gui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 enum class Arrow { Up, Down };
 
@@ -98,8 +84,6 @@ TextInk MeasureTextInk(TKNSpinEdit& spin) {
 
 class TKNSpinEditTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { EnsureApplication(); }
-
     void SetUp() override {
         window_ = std::make_unique<QWidget>();
         window_->resize(200, 80);

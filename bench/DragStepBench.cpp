@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -56,7 +57,8 @@ void Report(const char* name, const Figures& figures, const Figures& floor) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     kolvi::SetUpApplication();
-    kolvi::TForm1 form({}, kolvi::CreateInstanceChannel());
+    const QTemporaryDir folder;
+    kolvi::TForm1 form({}, kolvi::CreateInstanceChannel(), folder.filePath("kolvi.ini"));
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         return 1;

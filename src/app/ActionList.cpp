@@ -2,15 +2,16 @@
 
 namespace kolvi {
 
-ActionList::ActionList(const QString& name, QObject* parent) : QObject(parent) {
+ActionList::ActionList(const QString& name, std::span<const ActionSpec> specs, QObject* parent)
+    : QObject(parent) {
     setObjectName(name);
-}
-
-TKNAction* ActionList::Add(const QString& name, const QString& category, const QString& caption,
-                           std::uint16_t shortcut) {
-    auto* action = new TKNAction(name, category, caption, shortcut, this);
-    actions_.push_back(action);
-    return action;
+    for (const ActionSpec& spec : specs) {
+        auto* action = new TKNAction(QString::fromUtf8(spec.name), QString::fromUtf8(spec.category),
+                                     QString::fromUtf8(spec.caption), spec.shortcut, this);
+        action->setCheckable(spec.checkable);
+        action->setChecked(spec.checked);
+        actions_.push_back(action);
+    }
 }
 
 TKNAction* ActionList::Find(const QString& name) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActionTable.h"
 #include "TKNAction.h"
 
 #include <QObject>
@@ -16,10 +17,8 @@ class ActionList : public QObject {
     Q_OBJECT
 
   public:
-    ActionList(const QString& name, QObject* parent);
-
-    TKNAction* Add(const QString& name, const QString& category, const QString& caption,
-                   std::uint16_t shortcut);
+    // Builds the list from its designed table.
+    ActionList(const QString& name, std::span<const ActionSpec> specs, QObject* parent);
     const std::vector<TKNAction*>& Actions() const { return actions_; }
     TKNAction* Find(const QString& name) const;
     // The first enabled action with this shortcut, or nullptr.

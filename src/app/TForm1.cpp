@@ -32,7 +32,6 @@ constexpr int DesignLeft = 189;
 constexpr int DesignTop = 113;
 constexpr int PanelBaseWidth = 360;
 constexpr int PanelBaseHeight = 305;
-constexpr TColor StartColor = 0x000000FF;
 // Pending input runs inside a render only once it has taken this long, so a fast
 // render never pays for pumping the event queue after each of its rows.
 constexpr qint64 RenderPumpAfterMs = 8;
@@ -49,9 +48,10 @@ QColor ToQColor(TColor color) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChannel> instance)
+TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChannel> instance,
+               QString settingsPath)
     : QMainWindow(nullptr), picker_(*this), instance_(std::move(instance)),
-      arguments_(std::move(arguments)) {
+      settingsPath_(std::move(settingsPath)), arguments_(std::move(arguments)) {
     InitResources();
     Form1 = this;
     setObjectName("Form1");
@@ -62,18 +62,25 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
 
     CreateActions();
     CreateControls();
+    CreateMenus();
     move(DesignLeft, DesignTop);
+    LoadSettingsFile();
     ApplyCommandLine();
     LayoutWindow();
+    SetTopMost(ActionOptionStayOnTop->isChecked(), this);
+    EnableActionLists(true, false);
     ConnectInput();
     ConnectCodes();
+    ConnectCommands();
 
     instance_->onArgument = [this](const std::string& argument) { WMCopyData(argument); };
     UpdateInstanceLock();
 
     ApplyMode();
-    SetColor(StartColor);
-    PanelBeforeColor->SetColor(ToQColor(StartColor));
+    SetColor(loaded_.colorStr);
+    PanelBeforeColor->SetColor(ToQColor(loaded_.colorStr));
+    // Ruler mode at start needs the ruler window; until it exists kolvi starts
+    // as the picker, so it never starts with nothing visible.
 }
 
 TForm1::~TForm1() {
@@ -82,6 +89,7 @@ TForm1::~TForm1() {
         child->disconnect(this);
     }
     ComboBoxMainColor->lineEdit()->removeEventFilter(this);
+    SetTrayIcon(false);
     if (ActionOptionMutex->isChecked()) {
         instance_->SetLocked(false);
     }
@@ -89,51 +97,21 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateActions() {
-    ActionListMain = new ActionList("ActionListMain", this);
-    const QString edit = QStringLiteral("編集");
-    const QString option = QStringLiteral("設定");
-    const QString help = QStringLiteral("ヘルプ");
-    ActionList& list = *ActionListMain;
-    list.Add("ActionEditColorPaste", edit, QStringLiteral("色の貼り付け(&P)"), 24662);
-    list.Add("ActionEditColorCopy", edit, QStringLiteral("色のコピー(&C)"), 24643);
-    list.Add("ActionEditReverse", edit, QStringLiteral("反転(&I)"), 16457);
-    list.Add("ActionEditRuler", edit, QStringLiteral("ルーラーモード(&R)"), 16466);
-    // In no menu, reached by its shortcut only. (A hidden QAction is disabled,
-    // so it stays visible and is simply never added to a menu.)
-    list.Add("ActionEditCursorColor", edit,
-             QStringLiteral("カーソル位置からカラーコードを取得(&S)"), 16467);
-    list.Add("ActionEditMinimize", edit, QStringLiteral("最小化(&M)"), 27);
-    list.Add("ActionEditClose", edit, QStringLiteral("閉じる(&X)"), 32883);
-    list.Add("ActionOptionTool", option, QStringLiteral("ショートカットカスタマイズ(&E)..."), 120);
-    ActionOptionSub = list.Add("ActionOptionSub", option, QStringLiteral("オプション(&O)"), 16452);
-    ActionOptionLowerCase =
-        list.Add("ActionOptionLowerCase", option, QStringLiteral("小文字アルファベット(&L)"), 0);
-    list.Add("ActionOptionStayOnTop", option, QStringLiteral("常に手前に表示(&A)"), 0)
-        ->setCheckable(true);
-    list.Add("ActionOptionMinimizeHide", option, QStringLiteral("最小化時にタスクトレイへ格納(&N)"),
-             0);
-    ActionOptionRulerRun =
-        list.Add("ActionOptionRulerRun", option, QStringLiteral("ルーラーモードで起動(&R)"), 0);
-    ActionOptionMutex =
-        list.Add("ActionOptionMutex", option, QStringLiteral("二重起動禁止(&M)"), 0);
-    ActionOptionMainMode0 =
-        list.Add("ActionOptionMainMode0", option, QStringLiteral("フルカラー(&F)"), 112);
-    ActionOptionMainMode1 =
-        list.Add("ActionOptionMainMode1", option, QStringLiteral("&Webセーフカラー"), 113);
-    ActionOptionMainMode2 =
-        list.Add("ActionOptionMainMode2", option, QStringLiteral("&256色"), 114);
-    list.Add("ActionHelpReadme", help, QStringLiteral("&readme.txt"), 0);
-    list.Add("ActionHelpOnline", help, QStringLiteral("&online Help"), 0);
+    ActionListMain = new ActionList("ActionListMain", MainActionSpecs(), this);
+    ActionListRuler = new ActionList("ActionListRuler", RulerActionSpecs(), this);
+    ActionListOption = new ActionList("ActionListOption", OptionActionSpecs(), this);
 
-    for (TKNAction* action :
-         {ActionOptionSub, ActionOptionLowerCase, ActionOptionRulerRun, ActionOptionMutex,
-          ActionOptionMainMode0, ActionOptionMainMode1, ActionOptionMainMode2}) {
-        action->setCheckable(true);
-    }
-    list.Find("ActionOptionMinimizeHide")->setCheckable(true);
-    list.Find("ActionOptionMinimizeHide")->setChecked(true);
-    ActionOptionMutex->setChecked(true);
+    ActionOptionSub = Action("ActionOptionSub");
+    ActionOptionLowerCase = Action("ActionOptionLowerCase");
+    ActionOptionStayOnTop = Action("ActionOptionStayOnTop");
+    ActionOptionMinimizeHide = Action("ActionOptionMinimizeHide");
+    ActionOptionRulerRun = Action("ActionOptionRulerRun");
+    ActionOptionMutex = Action("ActionOptionMutex");
+    ActionOptionMainMode0 = Action("ActionOptionMainMode0");
+    ActionOptionMainMode1 = Action("ActionOptionMainMode1");
+    ActionOptionMainMode2 = Action("ActionOptionMainMode2");
 
+    // One radio group; out-of-range modes leave all three unchecked.
     auto* modes = new QActionGroup(this);
     modes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     int mode = 0;
@@ -144,9 +122,21 @@ void TForm1::CreateActions() {
                 [this, mode] { ActionOptionMainModeExecute(mode); });
         ++mode;
     }
+    auto* lists = new QActionGroup(this);
+    lists->addAction(Action("ActionSubFavorite"));
+    lists->addAction(Action("ActionSubRecent"));
 
-    shortcuts_ = new ShortcutDispatcher({ActionListMain}, this);
+    shortcuts_ = new ShortcutDispatcher({ActionListMain, ActionListRuler}, this);
     qApp->installEventFilter(shortcuts_);
+}
+
+TKNAction* TForm1::Action(const QString& name) const {
+    for (const ActionList* list : {ActionListMain, ActionListRuler, ActionListOption}) {
+        if (TKNAction* action = list->Find(name)) {
+            return action;
+        }
+    }
+    return nullptr;
 }
 
 void TForm1::CreateControls() {
@@ -220,6 +210,8 @@ void TForm1::CreateControls() {
     ButtonColorCopy = new QPushButton(QStringLiteral("&Out"), PanelBase);
     ButtonColorCopy->setObjectName("ButtonColorCopy");
     ButtonColorCopy->setGeometry(311, 274, 41, 21);
+    // Alt+O belongs to the menu "設定(&O)": menu access keys come before a button's.
+    ButtonColorCopy->setShortcut(QKeySequence());
 
     setTabOrder(ComboBoxMainColor, ButtonColorCopy);
     ComboBoxMainColor->setFocus();
@@ -373,6 +365,9 @@ void TForm1::FieldRowRendered() {
 }
 
 void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        AppMinimize();
+    }
     if (event->type() == QEvent::ApplicationPaletteChange) {
         RefreshSystemColors(QApplication::palette());
         picker_.DrawSlider();

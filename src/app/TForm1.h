@@ -1,18 +1,23 @@
 #pragma once
 
 #include "ActionList.h"
+#include "Settings.h"
 #include "color/ColorPicker.h"
 #include "lists/ColorHistory.h"
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
+#include <QRect>
+#include <QSystemTrayIcon>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace kolvi {
@@ -30,11 +35,27 @@ class TForm1 : public QMainWindow, private PickerListener {
     Q_OBJECT
 
   public:
-    TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChannel> instance);
+    // `settingsPath` is the settings file read now and written when the window closes.
+    TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChannel> instance,
+           QString settingsPath);
     ~TForm1() override;
 
     ColorPicker& Picker() { return picker_; }
     ActionList* ActionListMain = nullptr;
+    ActionList* ActionListRuler = nullptr;
+    ActionList* ActionListOption = nullptr;
+    // An action of any list by name.
+    TKNAction* Action(const QString& name) const;
+
+    QMenuBar* MainMenuMain = nullptr;
+    QMenu* PopupMenuImage = nullptr;
+    QAction* MenuHelpVersion = nullptr;
+
+    // Kept between runs besides the picker state.
+    QRect RulerRect;
+    TColor TestFontColor = clWindowText;
+    TColor TestBackColor = clWindow;
+    bool TrayIconShown = false;
 
     // Picker state owned by the window (the flags that keep controls that update
     // each other from looping, and the drags).
@@ -53,6 +74,29 @@ class TForm1 : public QMainWindow, private PickerListener {
     void ApplyLowerCase();
     void RefreshColorCodes(int r, int g, int b);
     void UpdateInstanceLock();
+
+    // Window states and the tray.
+    void SetTrayIcon(bool show);
+    void AppMinimize();
+    void WMTrayNotify(QSystemTrayIcon::ActivationReason reason);
+    void SetTopMost(bool topMost, QWidget* window);
+    void SyncOptionWindow();
+    void SyncRulerColorPanel();
+    void EnableActionLists(bool main, bool ruler);
+
+    // Main-window commands.
+    void ActionEditRulerExecute();
+    void ActionEditMinimizeExecute();
+    void ActionEditCloseExecute();
+    void ActionOptionToolExecute();
+    void ActionOptionSubExecute();
+    void ActionOptionStayOnTopExecute();
+    void ActionOptionMutexExecute();
+    void ActionHelpReadmeExecute();
+    void ActionHelpOnlineExecute();
+    // Where the user guide and the manual are: beside the program, or where an
+    // installation put them.
+    static QString HelpFilePath(const QString& fileName);
     void WMCopyData(const std::string& argument);
     void ActivateFrontWindow();
     void ApplyTestColor(TKNPanel* swatch, Qt::MouseButton button);
@@ -85,10 +129,17 @@ class TForm1 : public QMainWindow, private PickerListener {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateControls();
     void CreateActions();
+    void CreateMenus();
+    void ConnectCommands();
+    Settings CurrentSettings() const;
+    void LoadSettingsFile();
+    void SaveSettingsFile();
     void ConnectInput();
     void ConnectCodes();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,6 +158,9 @@ class TForm1 : public QMainWindow, private PickerListener {
 
     ColorPicker picker_;
     std::unique_ptr<InstanceChannel> instance_;
+    QString settingsPath_;
+    Settings loaded_;
+    QSystemTrayIcon* trayIcon_ = nullptr;
     std::vector<std::string> arguments_;
     ShortcutDispatcher* shortcuts_ = nullptr;
     QElapsedTimer renderClock_;
@@ -139,6 +193,8 @@ class TForm1 : public QMainWindow, private PickerListener {
 
     // Actions of the main list used by the window itself.
     TKNAction* ActionOptionSub = nullptr;
+    TKNAction* ActionOptionStayOnTop = nullptr;
+    TKNAction* ActionOptionMinimizeHide = nullptr;
     TKNAction* ActionOptionLowerCase = nullptr;
     TKNAction* ActionOptionRulerRun = nullptr;
     TKNAction* ActionOptionMutex = nullptr;

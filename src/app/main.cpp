@@ -1,7 +1,9 @@
 #include "ApplicationSetup.h"
+#include "SettingsLocation.h"
 #include "StartupProbe.h"
 #include "TForm1.h"
 #include "platform/InstanceChannel.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 
@@ -28,7 +30,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     kolvi::SetUpApplication();
 
-    kolvi::TForm1 form(std::move(arguments), std::move(instance));
+    kolvi::TForm1 form(std::move(arguments), std::move(instance),
+                       kolvi::SettingsFilePath(QCoreApplication::applicationFilePath()));
+    kolvi::CloseOnTerminationSignals(&form);
     kolvi::QuitAfterFirstPaintIfAsked(&form);
     form.show();
     return QApplication::exec();

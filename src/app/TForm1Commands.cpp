@@ -1,0 +1,135 @@
+// The main window's menus and the commands no other part of the window owns.
+#include "TForm1.h"
+
+#include "controls/TKNImage.h"
+#include "controls/TKNPanel.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace kolvi {
+
+namespace {
+
+constexpr const char* ManualFile = "manual.html";
+constexpr const char* ReadmeFile = "readme.txt";
+
+} // namespace
+
+void TForm1::CreateMenus() {
+    MainMenuMain = menuBar();
+    MainMenuMain->setObjectName("MainMenuMain");
+    const auto addActions = [this](QMenu* menu, std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (name == nullptr) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(Action(name));
+            }
+        }
+    };
+    QMenu* edit = MainMenuMain->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName("MenuEdit");
+    addActions(edit,
+               {"ActionEditColorPaste", "ActionEditColorCopy", nullptr, "ActionEditRuler", nullptr,
+                "ActionEditReverse", nullptr, "ActionEditMinimize", "ActionEditClose"});
+    QMenu* option = MainMenuMain->addMenu(QStringLiteral("設定(&O)"));
+    option->setObjectName("MenuOption");
+    addActions(option,
+               {"ActionOptionTool", nullptr, "ActionOptionSub", nullptr, "ActionOptionLowerCase",
+                "ActionOptionStayOnTop", "ActionOptionMinimizeHide", "ActionOptionRulerRun",
+                "ActionOptionMutex", nullptr, "ActionOptionMainMode0", "ActionOptionMainMode1",
+                "ActionOptionMainMode2"});
+    QMenu* help = MainMenuMain->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName("MenuHelp");
+    addActions(help, {"ActionHelpReadme", "ActionHelpOnline", nullptr});
+    MenuHelpVersion = help->addAction(QStringLiteral("&Version 3.00\tkolvi colour picker"));
+    MenuHelpVersion->setObjectName("MenuHelpVersion");
+    MenuHelpVersion->setEnabled(false);
+
+    PopupMenuImage = new QMenu(this);
+    PopupMenuImage->setObjectName("PopupMenuImage");
+    addActions(PopupMenuImage, {"ActionEditColorCopy", "ActionEditColorPaste", nullptr,
+                                "ActionEditReverse", nullptr, "ActionOptionMainMode0",
+                                "ActionOptionMainMode1", "ActionOptionMainMode2"});
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             ImageMainImage, PanelMainImage, ImageBaseImage, PanelBaseImage, ImageBaseSlider}) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this,
+                [this, widget](QPoint at) { PopupMenuImage->popup(widget->mapToGlobal(at)); });
+    }
+}
+
+void TForm1::ConnectCommands() {
+    const auto on = [this](const char* name, void (TForm1::*handler)()) {
+        connect(Action(name), &QAction::triggered, this, handler);
+    };
+    on("ActionEditRuler", &TForm1::ActionEditRulerExecute);
+    on("ActionEditMinimize", &TForm1::ActionEditMinimizeExecute);
+    on("ActionEditClose", &TForm1::ActionEditCloseExecute);
+    on("ActionOptionTool", &TForm1::ActionOptionToolExecute);
+    on("ActionOptionSub", &TForm1::ActionOptionSubExecute);
+    on("ActionOptionStayOnTop", &TForm1::ActionOptionStayOnTopExecute);
+    on("ActionOptionMutex", &TForm1::ActionOptionMutexExecute);
+    on("ActionHelpReadme", &TForm1::ActionHelpReadmeExecute);
+    on("ActionHelpOnline", &TForm1::ActionHelpOnlineExecute);
+}
+
+void TForm1::ActionEditRulerExecute() {
+    // Switches to the ruler window once it exists; the picker stays meanwhile.
+}
+
+void TForm1::ActionEditMinimizeExecute() {
+    showMinimized();
+}
+
+void TForm1::ActionEditCloseExecute() {
+    close();
+}
+
+void TForm1::ActionOptionToolExecute() {
+    // Opens the shortcut dialog once it exists.
+}
+
+void TForm1::ActionOptionSubExecute() {
+    SyncOptionWindow();
+}
+
+void TForm1::ActionOptionStayOnTopExecute() {
+    SetTopMost(ActionOptionStayOnTop->isChecked(), this);
+}
+
+void TForm1::ActionOptionMutexExecute() {
+    UpdateInstanceLock();
+}
+
+QString TForm1::HelpFilePath(const QString& fileName) {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString beside = programDir.filePath(fileName);
+    const QString installed = programDir.filePath(QStringLiteral("../share/doc/kolvi/") + fileName);
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside
+                                                                      : QDir::cleanPath(installed);
+}
+
+void TForm1::ActionHelpReadmeExecute() {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath(QString::fromUtf8(ReadmeFile))));
+}
+
+void TForm1::ActionHelpOnlineExecute() {
+    const QUrl manual = QUrl::fromLocalFile(HelpFilePath(QString::fromUtf8(ManualFile)));
+    const auto answer =
+        QMessageBox::information(this, QStringLiteral("online Help"), manual.toString(),
+                                 QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer == QMessageBox::Ok) {
+        QDesktopServices::openUrl(manual);
+    }
+}
+
+} // namespace kolvi

@@ -1,0 +1,91 @@
+// Window life cycle and states: show and close, the tray icon, minimising,
+// always on top, and which action list is live in which mode.
+#include "TForm1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QWindow>
+
+namespace kolvi {
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    SetTrayIcon(false);
+    if (ActionOptionRulerRun->isChecked()) {
+        return;
+    }
+    SyncOptionWindow();
+    SetTopMost(ActionOptionStayOnTop->isChecked(), this);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    SaveSettingsFile();
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::SetTrayIcon(bool show) {
+    if (show) {
+        if (trayIcon_ == nullptr) {
+            trayIcon_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+            connect(trayIcon_, &QSystemTrayIcon::activated, this, &TForm1::WMTrayNotify);
+        }
+        trayIcon_->setToolTip(QApplication::applicationName());
+        trayIcon_->show();
+        TrayIconShown = true;
+    } else {
+        if (TrayIconShown && trayIcon_ != nullptr) {
+            trayIcon_->hide();
+        }
+        TrayIconShown = false;
+    }
+}
+
+void TForm1::AppMinimize() {
+    // Without a tray nothing could bring a hidden window back: then minimising
+    // stays an ordinary minimise.
+    if (!ActionOptionMinimizeHide->isChecked() || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    SetTrayIcon(true);
+    hide();
+}
+
+void TForm1::WMTrayNotify(QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::Context &&
+        reason != QSystemTrayIcon::DoubleClick) {
+        return;
+    }
+    showNormal();
+    SetTrayIcon(false);
+    ActivateFrontWindow();
+}
+
+void TForm1::SetTopMost(bool topMost, QWidget* window) {
+    // On a visible window, setting the widget flag would recreate it.
+    if (QWindow* handle = window->windowHandle()) {
+        handle->setFlag(Qt::WindowStaysOnTopHint, topMost);
+    } else {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+    }
+}
+
+void TForm1::SyncOptionWindow() {
+    // The option window follows ActionOptionSub once it exists.
+}
+
+void TForm1::SyncRulerColorPanel() {
+    // The ruler's colour bar follows ActionRulerMainColor once the ruler exists.
+}
+
+void TForm1::EnableActionLists(bool main, bool ruler) {
+    ActionListMain->SetAllEnabled(main);
+    ActionListRuler->SetAllEnabled(ruler);
+    for (const char* name :
+         {"ActionEditCursorColor", "ActionEditMinimize", "ActionEditClose",
+          "ActionOptionMinimizeHide", "ActionOptionRulerRun", "ActionOptionMutex"}) {
+        Action(name)->setEnabled(true);
+    }
+}
+
+} // namespace kolvi

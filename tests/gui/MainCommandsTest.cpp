@@ -1,0 +1,165 @@
+#include "TForm1Fixture.h"
+
+#include "controls/TKNComboBox.h"
+#include "controls/TKNPanel.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+namespace kolvi {
+namespace {
+
+struct MainCommands : TForm1Fixture {
+    QByteArray Saved() {
+        form->close();
+        QFile file(SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void WriteSettings(const QByteArray& bytes) {
+        QFile file(SettingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void Reopen(std::vector<std::string> arguments = {}) {
+        form.reset();
+        Open(std::move(arguments));
+    }
+};
+
+// Records what kolvi asks the desktop to open instead of starting a viewer.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+
+  public:
+    OpenedUrls() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler("file"); }
+    QList<QUrl> urls;
+
+  public Q_SLOTS:
+    void Open(const QUrl& url) { urls.append(url); }
+};
+
+TEST_F(MainCommands, EverySettingSurvivesARestart) {
+    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_F3);
+    form->ActionOptionLowerCase->trigger();
+    form->Action("ActionOptionStayOnTop")->trigger();
+    form->SetColorRGB(0, 0, 255);
+    form->OutMode = 1;
+    form->Action("ActionEditReverse")->SetShortcutCode(0x4000 | 'J');
+    form->move(240, 150);
+    ASSERT_FALSE(Saved().isEmpty());
+
+    Reopen();
+    EXPECT_EQ(form->Picker().PickerMode, 2);
+    EXPECT_TRUE(form->ActionOptionMainMode2->isChecked());
+    EXPECT_TRUE(form->ActionOptionLowerCase->isChecked());
+    EXPECT_TRUE(form->Action("ActionOptionStayOnTop")->isChecked());
+    EXPECT_EQ(form->Picker().CurrentColor(), MakeColor(0, 0, 255));
+    EXPECT_EQ(form->ComboBoxMainColor->currentText(), "0000ff");
+    EXPECT_EQ(form->pos(), QPoint(240, 150));
+    EXPECT_EQ(form->Action("ActionEditReverse")->shortcut(), QKeySequence("Ctrl+J"));
+    EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(MainCommands, LowerCaseNeverChangesHowColoursAreStored) {
+    form->ActionOptionLowerCase->trigger();
+    form->SetColorRGB(0xAB, 0xCD, 0xEF);
+    EXPECT_EQ(form->ComboBoxMainColor->currentText(), "#abcdef");
+    EXPECT_TRUE(Saved().contains("ColorStr=#ABCDEF\r\n"));
+}
+
+TEST_F(MainCommands, TheCommandLineOverridesTheFileAndIsSaved) {
+    form.reset();
+    WriteSettings("[Options]\r\nRulerRun=0\r\nvisible=0\r\n");
+    Open({"-o", "-r", "-R", "/p"});
+    EXPECT_TRUE(form->ActionOptionRulerRun->isChecked());
+    EXPECT_TRUE(form->ActionOptionSub->isChecked());
+    const QByteArray saved = Saved();
+    EXPECT_TRUE(saved.contains("RulerRun=1\r\n"));
+    EXPECT_TRUE(saved.contains("visible=1\r\n"));
+
+    Reopen({"-r", "-p"}); // applied in order: ends in picker mode
+    EXPECT_FALSE(form->ActionOptionRulerRun->isChecked());
+}
+
+TEST_F(MainCommands, RulerModeLeavesSixMainActionsEnabled) {
+    form->EnableActionLists(false, true);
+    std::vector<QString> enabled;
+    for (const TKNAction* action : form->ActionListMain->Actions()) {
+        if (action->isEnabled()) {
+            enabled.push_back(action->objectName());
+        }
+    }
+    EXPECT_EQ(enabled, (std::vector<QString>{"ActionEditCursorColor", "ActionEditMinimize",
+                                             "ActionEditClose", "ActionOptionMinimizeHide",
+                                             "ActionOptionRulerRun", "ActionOptionMutex"}));
+    for (const TKNAction* action : form->ActionListRuler->Actions()) {
+        EXPECT_TRUE(action->isEnabled());
+    }
+    // Copy is off in ruler mode; its key does nothing.
+    QApplication::clipboard()->setText("untouched");
+    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "untouched");
+
+    form->EnableActionLists(true, false);
+    EXPECT_TRUE(form->Action("ActionEditColorCopy")->isEnabled());
+    EXPECT_FALSE(form->Action("ActionRulerPicker")->isEnabled());
+}
+
+TEST_F(MainCommands, TheLockOptionTakesAndGivesUpTheLockAtOnce) {
+    const auto otherStartFindsLock = [] {
+        return CreateInstanceChannel()->RunningInstanceHoldsLock();
+    };
+    EXPECT_TRUE(otherStartFindsLock());
+    form->ActionOptionMutex->trigger();
+    EXPECT_FALSE(form->ActionOptionMutex->isChecked());
+    EXPECT_FALSE(otherStartFindsLock());
+    form->ActionOptionMutex->trigger();
+    EXPECT_TRUE(otherStartFindsLock());
+}
+
+TEST_F(MainCommands, HelpOpensTheGuideAndTheManualOnlyOnOk) {
+    OpenedUrls opened;
+    form->Action("ActionHelpReadme")->trigger();
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_TRUE(opened.urls[0].toLocalFile().endsWith("/readme.txt"));
+
+    for (const auto button : {QMessageBox::Cancel, QMessageBox::Ok}) {
+        QTimer::singleShot(0, [button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "online Help");
+            EXPECT_TRUE(box->text().endsWith("manual.html"));
+            box->button(button)->click();
+        });
+        form->Action("ActionHelpOnline")->trigger();
+    }
+    ASSERT_EQ(opened.urls.size(), 2) << "Cancel opens nothing";
+    EXPECT_TRUE(opened.urls[1].toLocalFile().endsWith("/manual.html"));
+}
+
+TEST_F(MainCommands, MenusOfferTheActionsInTheirOrderWithTheirKeys) {
+    QStringList popup;
+    for (QAction* action : form->PopupMenuImage->actions()) {
+        popup << (action->isSeparator() ? "-" : action->objectName());
+    }
+    EXPECT_EQ(popup, (QStringList{"ActionEditColorCopy", "ActionEditColorPaste", "-",
+                                  "ActionEditReverse", "-", "ActionOptionMainMode0",
+                                  "ActionOptionMainMode1", "ActionOptionMainMode2"}));
+    EXPECT_EQ(form->Action("ActionEditColorCopy")->shortcut(), QKeySequence("Ctrl+Shift+C"));
+    EXPECT_EQ(form->Action("ActionEditClose")->shortcut(), QKeySequence("Alt+F4"));
+    EXPECT_FALSE(form->MenuHelpVersion->isEnabled());
+    EXPECT_TRUE(form->MenuHelpVersion->text().startsWith("&Version 3.00\t"));
+}
+
+} // namespace
+} // namespace kolvi
+
+#include "MainCommandsTest.moc"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QTimer>
 #include <QWindow>
 
 namespace kolvi {
@@ -47,8 +48,11 @@ void TForm1::AppMinimize() {
     if (!ActionOptionMinimizeHide->isChecked() || !QSystemTrayIcon::isSystemTrayAvailable()) {
         return;
     }
-    SetTrayIcon(true);
-    hide();
+    // Once the minimise is complete: hiding inside the state change is undone by it.
+    QTimer::singleShot(0, this, [this] {
+        SetTrayIcon(true);
+        hide();
+    });
 }
 
 void TForm1::WMTrayNotify(QSystemTrayIcon::ActivationReason reason) {

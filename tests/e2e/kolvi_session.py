@@ -130,9 +130,36 @@ class Session:
         return subprocess.run(command, env=self.env, capture_output=True, text=input is None or
                               isinstance(input, str), check=check, timeout=timeout, input=input)
 
-    def start_kolvi(self, *arguments):
+    def add_program_copy(self, name):
+        """Another copy of kolvi in a folder of its own (its own settings file)."""
+        folder = os.path.join(self.root, name)
+        os.mkdir(folder)
+        program = os.path.join(folder, "kolvi")
+        shutil.copy2(self.program, program)
+        return program
+
+    def settings_path(self, program=None):
+        return (program or self.program) + ".ini"
+
+    def write_settings(self, data, program=None):
+        with open(self.settings_path(program), "wb") as file:
+            file.write(data)
+
+    def read_settings(self, program=None):
+        with open(self.settings_path(program), "rb") as file:
+            return file.read()
+
+    def start_kolvi(self, *arguments, program=None):
         with open(os.path.join(self.root, "kolvi-%d.log" % len(self.processes)), "wb") as log:
-            return self.spawn([self.program, *arguments], stderr=log)
+            return self.spawn([program or self.program, *arguments], stderr=log)
+
+    def client_list(self):
+        """The windows the window manager lists for task bars, as decimal ids."""
+        text = self.run(["xprop", "-root", "_NET_CLIENT_LIST"], check=False).stdout
+        return [str(int(w, 16)) for w in text.replace(",", " ").split() if w.startswith("0x")]
+
+    def wm_state(self, window):
+        return self.run(["xprop", "-id", str(window), "WM_STATE"], check=False).stdout
 
     def wait_for(self, predicate, what, timeout=20.0):
         deadline = time.monotonic() + timeout

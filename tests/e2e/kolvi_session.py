@@ -13,6 +13,8 @@ import subprocess
 import tempfile
 import time
 
+from colour_formulas import field_pixel
+
 KOLVI_BINARY = os.environ.get("KOLVI_BINARY", "")
 
 
@@ -21,18 +23,17 @@ FIELD = (9, 11)
 STRIP = (329, 12)
 
 
-def locate_panel(image, origin):
-    """The picker panel's top edge: the field's first column runs from white to
-    black with red equal to green in every mode."""
+def locate_panel(image, origin, mode=0):
+    """The picker panel's top-left corner: the field's first column is the same
+    grey ramp for every base colour, which nothing else in the window shows."""
     ox, oy = origin
+    ramp = [field_pixel(mode, (255, 0, 0), 0, k) for k in range(256)]
+    x = ox + FIELD[0]
     for offset in range(0, 80):
-        x = ox + FIELD[0]
         y = oy + FIELD[1] + offset
-        if all(image.at(x, y + k)[0] == image.at(x, y + k)[1] for k in (0, 64, 128, 200)) and image.at(x, y) == (255, 255, 255) and \
-                image.at(x, y + 255) == (0, 0, 0):
+        if all(image.at(x, y + k) == ramp[k] for k in range(256)):
             return ox, oy + offset
     raise AssertionError("field not found in the window")
-
 
 
 class Image:

@@ -209,6 +209,16 @@ class Session:
             self.run(["xdotool", *[str(part) for part in step]])
             time.sleep(0.05)
 
+    def clipboard_when(self, expected, timeout=10.0):
+        """The clipboard's text once it is `expected`, or its last text after the
+        timeout: kolvi may still be handling the key that fills it."""
+        deadline = time.monotonic() + timeout
+        while True:
+            text = self.clipboard()
+            if text == expected or time.monotonic() > deadline:
+                return text
+            time.sleep(0.1)
+
     def clipboard(self):
         return self.run(["xclip", "-o", "-selection", "clipboard"], check=False).stdout
 

@@ -35,8 +35,7 @@ class SettingsFileTest(unittest.TestCase):
             # Ctrl+C is the copy key now, Ctrl+I none; lower case is on.
             session.key(window, "ctrl+i")
             session.key(window, "ctrl+c")
-            session.settle(0.3)
-            self.assertEqual(session.clipboard(), "#ff0000")
+            self.assertEqual(session.clipboard_when("#ff0000"), "#ff0000")
 
             # The lock is off: a second start runs as an independent instance.
             other = session.start_kolvi()

@@ -58,7 +58,6 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     setWindowTitle(QApplication::applicationName());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    FormReady = true;
 
     CreateActions();
     CreateControls();

@@ -63,7 +63,6 @@ class TForm1 : public QMainWindow, private PickerListener {
     bool CodeTyping = false;
     bool BaseDragging = false;
     bool FieldDragging = false;
-    bool FormReady = false;
     std::int16_t OutMode = 0;
 
     void SetColor(TColor color) { picker_.SetColor(color); }

@@ -113,6 +113,31 @@ TEST_F(MainCommands, RulerModeLeavesSixMainActionsEnabled) {
     EXPECT_FALSE(form->Action("ActionRulerPicker")->isEnabled());
 }
 
+TEST_F(MainCommands, AKeyRunsTheFirstEnabledActionWithItsShortcutUnlessADialogIsOpen) {
+    int toRuler = 0;
+    int toPicker = 0;
+    QObject::connect(form->Action("ActionEditRuler"), &QAction::triggered, form.get(),
+                     [&] { ++toRuler; });
+    QObject::connect(form->Action("ActionRulerPicker"), &QAction::triggered, form.get(),
+                     [&] { ++toPicker; });
+    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_R, Qt::ControlModifier);
+    form->EnableActionLists(false, true);
+    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(toRuler, 1);
+    EXPECT_EQ(toPicker, 1);
+    form->EnableActionLists(true, false);
+
+    QApplication::clipboard()->setText("untouched");
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Cancel)->click();
+    });
+    form->Action("ActionHelpOnline")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "untouched") << "the key went to the dialog";
+}
+
 TEST_F(MainCommands, TheLockOptionTakesAndGivesUpTheLockAtOnce) {
     const auto otherStartFindsLock = [] {
         return CreateInstanceChannel()->RunningInstanceHoldsLock();

@@ -58,7 +58,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     kolvi::SetUpApplication();
     const QTemporaryDir folder;
-    kolvi::TForm1 form({}, kolvi::CreateInstanceChannel(), folder.filePath("kolvi.ini"));
+    const QString settings = folder.filePath("kolvi.ini");
+    kolvi::TForm1 form({}, kolvi::CreateInstanceChannel(), {settings, settings});
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         return 1;

@@ -183,8 +183,11 @@ std::size_t IniFile::SectionFor(std::string_view name) {
 }
 
 void IniFile::AddEntry(Section& section, Entry entry) {
-    // Only the first entry of a key is ever looked up or replaced.
-    section.keys.try_emplace(entry.key, section.entries.size());
+    // Only the first entry of a key is ever looked up or replaced. A line
+    // without "=" has no key: it is kept and written back, never found.
+    if (entry.hasEquals) {
+        section.keys.try_emplace(entry.key, section.entries.size());
+    }
     section.entries.push_back(std::move(entry));
 }
 

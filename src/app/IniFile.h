@@ -55,8 +55,8 @@ class IniFile {
     struct Entry {
         std::string key;
         std::string value;
-        // A line without "=" is kept verbatim: its whole text is its key and
-        // its value is empty.
+        // A line without "=" is kept verbatim (its text in `key`) but has no
+        // key for lookups.
         bool hasEquals = true;
     };
     struct Section {

@@ -6,16 +6,24 @@
 
 namespace kolvi {
 
-QString SettingsFilePath(const QString& executablePath) {
+SettingsFiles ChooseSettingsFiles(const QString& beside, bool besideWritable, bool besideExists,
+                                  const QString& config, bool configExists) {
+    if (besideWritable) {
+        return {beside, beside};
+    }
+    return {configExists || !besideExists ? config : beside, config};
+}
+
+SettingsFiles SettingsFilePaths(const QString& executablePath) {
     const QFileInfo program(executablePath);
     const QString beside = program.dir().filePath(program.completeBaseName() + ".ini");
     const QFileInfo folder(program.absolutePath());
     const QFileInfo file(beside);
-    if (folder.isWritable() && (!file.exists() || file.isWritable())) {
-        return beside;
-    }
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config).filePath(QStringLiteral("kolvi/kolvi.ini"));
+    const QString config =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+            .filePath(QStringLiteral("kolvi/kolvi.ini"));
+    return ChooseSettingsFiles(beside, folder.isWritable() && (!file.exists() || file.isWritable()),
+                               file.exists(), config, QFileInfo::exists(config));
 }
 
 } // namespace kolvi

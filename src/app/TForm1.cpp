@@ -49,9 +49,9 @@ QColor ToQColor(TColor color) {
 }
 
 TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChannel> instance,
-               QString settingsPath)
+               SettingsFiles settings)
     : QMainWindow(nullptr), picker_(*this), instance_(std::move(instance)),
-      settingsPath_(std::move(settingsPath)), arguments_(std::move(arguments)) {
+      settingsFiles_(std::move(settings)), arguments_(std::move(arguments)) {
     InitResources();
     Form1 = this;
     setObjectName("Form1");
@@ -291,9 +291,20 @@ void TForm1::SetCurrentColor(TColor color) {
         EditB->SetFValue(rgb.b);
         EditsUpdating = false;
     }
+    // Rewriting the entry on show also rewrites the edit line: a code being
+    // typed must survive both steps.
+    QLineEdit* edit = ComboBoxMainColor->lineEdit();
+    const QString typed = edit->text();
+    const int cursor = edit->cursorPosition();
     RefreshColorCodes(rgb.r, rgb.g, rgb.b);
     ApplyLowerCase();
-    if (!CodeTyping && OutMode >= 0 && OutMode < 3) {
+    if (CodeTyping) {
+        if (edit->text() != typed) {
+            const QSignalBlocker blocker(edit);
+            edit->setText(typed);
+            edit->setCursorPosition(cursor);
+        }
+    } else if (OutMode >= 0 && OutMode < 3) {
         ComboBoxMainColor->setEditText(ComboBoxMainColor->itemText(OutMode));
     }
 }
@@ -304,18 +315,9 @@ void TForm1::PropagateColor() {
 
 void TForm1::RefreshColorCodes(int r, int g, int b) {
     const std::array<std::string, 3> entries = ColorCodeEntries(MakeColor(r, g, b));
-    // Rewriting the current entry would also rewrite a code being typed.
-    QLineEdit* edit = ComboBoxMainColor->lineEdit();
-    const QString typed = edit->text();
-    const int cursor = edit->cursorPosition();
     for (int i = 0; i < 3; ++i) {
         ComboBoxMainColor->setItemText(
             i, QString::fromStdString(entries[static_cast<std::size_t>(i)]));
-    }
-    if (CodeTyping && edit->text() != typed) {
-        const QSignalBlocker blocker(edit);
-        edit->setText(typed);
-        edit->setCursorPosition(cursor);
     }
 }
 
@@ -342,7 +344,9 @@ void TForm1::FieldImageChanged() {
     for (const Point& p : picker_.MarkerPixels()) {
         ring.emplace_back(p.x, p.y);
     }
-    ImageMainImage->SetImage(WrapBitmap(picker_.FieldBitmap()));
+    // A copy: a render that lets input run between its rows keeps the finished
+    // image on screen until it is done.
+    ImageMainImage->SetImage(WrapBitmap(picker_.FieldBitmap()).copy());
     ImageMainImage->SetOverlay(std::move(ring), ToQColor(picker_.MarkerPen()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "ActionList.h"
 #include "Settings.h"
+#include "SettingsLocation.h"
 #include "color/ColorPicker.h"
 #include "lists/ColorHistory.h"
 
@@ -35,9 +36,10 @@ class TForm1 : public QMainWindow, private PickerListener {
     Q_OBJECT
 
   public:
-    // `settingsPath` is the settings file read now and written when the window closes.
+    // The settings are read from `settings.read` now and written to
+    // `settings.write` when the window closes.
     TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChannel> instance,
-           QString settingsPath);
+           SettingsFiles settings);
     ~TForm1() override;
 
     ColorPicker& Picker() { return picker_; }
@@ -157,7 +159,10 @@ class TForm1 : public QMainWindow, private PickerListener {
 
     ColorPicker picker_;
     std::unique_ptr<InstanceChannel> instance_;
-    QString settingsPath_;
+    SettingsFiles settingsFiles_;
+    // The file as read at start: written back at close with kolvi's keys
+    // replaced, so entries kolvi does not know survive.
+    IniFile settingsFile_;
     Settings loaded_;
     QSystemTrayIcon* trayIcon_ = nullptr;
     std::vector<std::string> arguments_;

@@ -160,6 +160,9 @@ void TForm1::ActionEditReverseExecute() {
 
 void TForm1::ActionEditCursorColorExecute() {
     const ScreenSample sample = GrabAroundCursor();
+    if (!sample.valid) {
+        return; // the screen cannot be read here: keep the colour
+    }
     const QRgb centre = sample.pixels.pixel(ScreenSampleSize / 2, ScreenSampleSize / 2);
     SetColor(MakeColor(qRed(centre), qGreen(centre), qBlue(centre)));
     CursorSampleTaken = true;

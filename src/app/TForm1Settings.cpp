@@ -63,7 +63,8 @@ Settings TForm1::CurrentSettings() const {
 
 void TForm1::LoadSettingsFile() {
     const Settings defaults = CurrentSettings();
-    loaded_ = LoadSettings(ReadIniFile(settingsPath_), defaults, DesignWidth, DesignHeight);
+    settingsFile_ = ReadIniFile(settingsFiles_.read);
+    loaded_ = LoadSettings(settingsFile_, defaults, DesignWidth, DesignHeight);
     const Settings& s = loaded_;
 
     move(s.x, s.y);
@@ -89,13 +90,11 @@ void TForm1::LoadSettingsFile() {
 }
 
 void TForm1::SaveSettingsFile() {
-    // Entries kolvi does not know, written by a newer version or by hand, survive.
-    IniFile file = ReadIniFile(settingsPath_);
-    SaveSettings(CurrentSettings(), file);
-    const std::string bytes = file.Serialize();
+    SaveSettings(CurrentSettings(), settingsFile_);
+    const std::string bytes = settingsFile_.Serialize();
 
-    QDir().mkpath(QFileInfo(settingsPath_).absolutePath());
-    QSaveFile out(settingsPath_);
+    QDir().mkpath(QFileInfo(settingsFiles_.write).absolutePath());
+    QSaveFile out(settingsFiles_.write);
     if (out.open(QIODevice::WriteOnly)) {
         out.write(bytes.data(), static_cast<qint64>(bytes.size()));
         out.commit();

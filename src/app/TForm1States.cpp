@@ -23,6 +23,11 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
     SaveSettingsFile();
     QMainWindow::closeEvent(event);
+    // Closing a hidden window (in the tray) does not count as the last window
+    // closing, but the program ends all the same.
+    if (!isVisible()) {
+        QCoreApplication::quit();
+    }
 }
 
 void TForm1::SetTrayIcon(bool show) {
@@ -50,8 +55,10 @@ void TForm1::AppMinimize() {
     }
     // Once the minimise is complete: hiding inside the state change is undone by it.
     QTimer::singleShot(0, this, [this] {
-        SetTrayIcon(true);
-        hide();
+        if (isMinimized()) { // not restored meanwhile
+            SetTrayIcon(true);
+            hide();
+        }
     });
 }
 

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     kolvi::SetUpApplication();
 
     kolvi::TForm1 form(std::move(arguments), std::move(instance),
-                       kolvi::SettingsFilePath(QCoreApplication::applicationFilePath()));
+                       kolvi::SettingsFilePaths(QCoreApplication::applicationFilePath()));
     kolvi::CloseOnTerminationSignals(&form);
     kolvi::QuitAfterFirstPaintIfAsked(&form);
     form.show();

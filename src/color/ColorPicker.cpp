@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kolvi {
 
@@ -128,8 +129,28 @@ void ColorPicker::RenderBaseStrip() {
 
 void ColorPicker::RenderField(TColor base, bool follow) {
     if (RenderBusy) {
+        // Input handled between the rows of a running render: the newest such
+        // request is rendered as soon as the running render ends, so the field
+        // always ends up drawn whole, for the latest colour and mode.
+        pending_ = RenderRequest{base, follow};
         return;
     }
+    std::optional<RenderRequest> next = RenderRequest{base, follow};
+    while (next) {
+        const RenderRequest request = *next;
+        pending_.reset();
+        RenderWholeField(request.base);
+        if (pending_) {
+            next = pending_;
+        } else if (request.follow && baseColor_ != request.base) {
+            next = RenderRequest{baseColor_, true};
+        } else {
+            next.reset();
+        }
+    }
+}
+
+void ColorPicker::RenderWholeField(TColor base) {
     const RGB rgb = SplitRGB(base);
     renderer_.Begin(tables_.red[static_cast<std::size_t>(Clamp255(rgb.r))],
                     tables_.green[static_cast<std::size_t>(Clamp255(rgb.g))],
@@ -144,9 +165,6 @@ void ColorPicker::RenderField(TColor base, bool follow) {
         }
     }
     PlaceMarker();
-    if (follow && baseColor_ != base) {
-        RenderField(baseColor_, follow);
-    }
 }
 
 void ColorPicker::PlaceMarker() {

@@ -8,6 +8,7 @@
 #include "QuantTables.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace kolvi {
@@ -25,8 +26,8 @@ class PickerListener {
     virtual void FieldImageChanged() = 0;
     virtual void StripImageChanged() = 0;
     virtual void SliderImageChanged() = 0;
-    // Called after every rendered field row; pending input may run here and
-    // start a newer render, which restarts the running one at row 0.
+    // Called after every rendered field row; pending input may run here. A
+    // newer render requested meanwhile follows once the running one ends.
     virtual void FieldRowRendered() = 0;
 };
 
@@ -75,6 +76,12 @@ class ColorPicker {
     bool RenderBusy = false;
 
   private:
+    struct RenderRequest {
+        TColor base;
+        bool follow;
+    };
+
+    void RenderWholeField(TColor base);
     void SetCurrentColor(TColor color);
     void SetBaseColor(TColor color);
 
@@ -86,6 +93,7 @@ class ColorPicker {
     TColor markerPen_ = 0;
     Bitmap24 strip_{StripWidth, StripHeight};
     Bitmap24 slider_{SliderWidth, SliderHeight};
+    std::optional<RenderRequest> pending_;
     TColor currentColor_ = 0;
     TColor baseColor_ = 0;
 };

@@ -194,16 +194,19 @@ class UnixInstanceChannel final : public InstanceChannel {
 
     void AcceptConnections() {
         while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            // A sender that never finishes must not pile up connections.
+            // A sender that never finishes must not pile up connections: the
+            // oldest one goes.
             const auto connections = server_->findChildren<QLocalSocket*>();
             if (connections.size() > MaxConnections) {
-                connections.front()->abort();
-                connections.front()->deleteLater();
+                delete connections.front();
             }
             auto reader = std::make_shared<InstanceRecordReader>();
             QObject::connect(socket, &QLocalSocket::readyRead, socket,
                              [this, socket, reader] { ReadRecords(socket, *reader); });
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, [socket] {
+                socket->setParent(nullptr); // no longer counted among the connections
+                socket->deleteLater();
+            });
         }
     }
 
@@ -222,7 +225,9 @@ class UnixInstanceChannel final : public InstanceChannel {
             socket->write(&answer, 1);
         }
         if (reader.Malformed()) {
+            // Not deleted here: this runs inside the socket's own signal.
             socket->abort();
+            socket->setParent(nullptr);
             socket->deleteLater();
         }
     }

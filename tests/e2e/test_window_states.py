@@ -1,6 +1,7 @@
 """Minimising to a real tray host and back, minimising without one, and
 always-on-top judged by the pixels where two kolvi windows overlap."""
 
+import signal
 import unittest
 
 from colour_formulas import field_pixel
@@ -38,6 +39,17 @@ class WindowStatesTest(unittest.TestCase):
                 except AssertionError:
                     return False
             session.wait_for(restored_by_a_click, "a click on the icon to restore kolvi", 30)
+
+    def test_ending_kolvi_while_it_is_in_the_tray_saves_and_exits(self):
+        with Session(tray=True) as session:
+            process = session.start_kolvi()
+            window = session.main_window()
+            session.key(window, "F3")
+            session.key(window, "Escape")
+            session.wait_for(lambda: str(window) not in session.client_list(), "the tray")
+            process.send_signal(signal.SIGTERM)
+            self.assertEqual(process.wait(timeout=30), 0)
+            self.assertIn(b"Mode=2\r\n", session.read_settings())
 
     def test_without_a_tray_minimising_is_ordinary_and_a_second_start_restores(self):
         with Session() as session:

@@ -68,6 +68,31 @@ TEST_F(MainCommands, EverySettingSurvivesARestart) {
     EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
 }
 
+TEST(SettingsLocation, AnUnwritableProgramFolderMovesTheWritesToTheUserConfig) {
+    struct Row {
+        const char* name;
+        bool besideWritable;
+        bool besideExists;
+        bool configExists;
+        SettingsFiles files;
+    };
+    const QString beside = "/opt/kolvi/kolvi.ini";
+    const QString config = "/home/u/.config/kolvi/kolvi.ini";
+    const Row rows[] = {
+        {"a copy in a folder of its own", true, true, false, {beside, beside}},
+        {"installed, first run", false, false, false, {config, config}},
+        {"installed with a file beside it", false, true, false, {beside, config}},
+        {"installed, saved once already", false, true, true, {config, config}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SettingsFiles files = ChooseSettingsFiles(beside, row.besideWritable,
+                                                        row.besideExists, config, row.configExists);
+        EXPECT_EQ(files.read, row.files.read);
+        EXPECT_EQ(files.write, row.files.write);
+    }
+}
+
 TEST_F(MainCommands, LowerCaseNeverChangesHowColoursAreStored) {
     form->ActionOptionLowerCase->trigger();
     form->SetColorRGB(0xAB, 0xCD, 0xEF);

@@ -128,6 +128,7 @@ TEST_F(PickerInput, TypedCodesApplyAtOnceWithMissingDigitsAsZero) {
     QLineEdit* edit = form->ComboBoxMainColor->lineEdit();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
+        form->OutMode = 0;
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, row.typed);
@@ -139,6 +140,15 @@ TEST_F(PickerInput, TypedCodesApplyAtOnceWithMissingDigitsAsZero) {
     QTest::keyClicks(edit, "#F");
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(edit->text(), "F00000") << "Enter writes the full code in the chosen notation";
+
+    // The lower-case codes are rewritten too, never the text being typed.
+    form->ActionOptionLowerCase->trigger();
+    edit->selectAll();
+    QTest::keyClicks(edit, "#1A2b");
+    EXPECT_EQ(edit->text(), "#1A2b");
+    EXPECT_EQ(Current(), MakeColor(0x1A, 0x2B, 0));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "1a2b00");
 }
 
 TEST_F(PickerInput, PasteTakesCodesAndIgnoresEverythingElse) {

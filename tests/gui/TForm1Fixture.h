@@ -20,8 +20,8 @@ struct TForm1Fixture : ::testing::Test {
     void TearDown() override { form.reset(); }
 
     void Open(std::vector<std::string> arguments = {}) {
-        form =
-            std::make_unique<TForm1>(std::move(arguments), CreateInstanceChannel(), SettingsPath());
+        form = std::make_unique<TForm1>(std::move(arguments), CreateInstanceChannel(),
+                                        SettingsFiles{SettingsPath(), SettingsPath()});
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -224,6 +224,52 @@ TEST_F(PickerFixture, ANewerRequestDuringARenderRestartsItAndFollowCatchesUp) {
     EXPECT_EQ(PixelAt(&picker.FieldBitmap(), 255, 0), MakeColor(0, 0, 255));
 }
 
+TEST_F(PickerFixture, RequestsDuringARenderAreDrawnWholeOnceItEnds) {
+    struct Row {
+        const char* name;
+        std::function<void(ColorPicker&)> request;
+        TColor current;
+        std::set<int> levels;
+    };
+    const Row rows[] = {
+        {"a mode switch",
+         [](ColorPicker& p) {
+             p.PickerMode = WebSafeMode;
+             p.ApplyMode();
+         },
+         MakeColor(255, 0, 0),
+         {0, 51, 102, 153, 204, 255}},
+        {"a typed colour",
+         [](ColorPicker& p) { p.SetColorRGB(18, 52, 86); },
+         MakeColor(18, 52, 86),
+         {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Mode(FullColorMode);
+        picker.SetColorRGB(255, 0, 0);
+        int rendered = 0;
+        listener.onRow = [&] {
+            if (++rendered == 50) {
+                row.request(picker);
+            }
+        };
+        picker.RenderField(MakeColor(255, 0, 0), false);
+        listener.onRow = nullptr;
+        EXPECT_EQ(picker.CurrentColor(), row.current);
+        EXPECT_EQ(picker.CurrentColor(),
+                  PixelAt(&picker.FieldBitmap(), picker.FieldX, picker.FieldY));
+        for (int y = 0; y < FieldSize && !row.levels.empty(); ++y) {
+            for (int x = 0; x < FieldSize; ++x) {
+                const RGB c = SplitRGB(PixelAt(&picker.FieldBitmap(), x, y));
+                ASSERT_TRUE(row.levels.contains(c.r) && row.levels.contains(c.g) &&
+                            row.levels.contains(c.b))
+                    << "row " << y << " kept the old mode";
+            }
+        }
+    }
+}
+
 TEST_F(PickerFixture, AnErrorInsideARenderDoesNotBlockLaterRenders) {
     Mode(FullColorMode);
     listener.onRow = [] { throw std::runtime_error("row hook failed"); };

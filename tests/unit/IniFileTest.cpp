@@ -51,10 +51,10 @@ TEST_F(IniFileEdgeCases, LookupFollowsTheFileRules) {
         {"entry after LF CR", "Options", "ColorStr", "#00FF00"},
         {"value is everything after the first =", "Unknown Section", "Path", "C:\\a=b;c"},
         {"lookup key containing = never matches", "Unknown Section", "Path=C:\\a", std::nullopt},
-        {"line without = is its own key with an empty value", "Unknown Section", "bare line", ""},
-        {"[a]b is an entry, not a section", "Unknown Section", "[a]b", ""},
+        {"line without = has no key", "Unknown Section", "bare line", std::nullopt},
+        {"[a]b is a line of the section, not a section", "Unknown Section", "[a]b", std::nullopt},
         {"no section a exists", "a", "b", std::nullopt},
-        {"lone [ is an entry", "Unknown Section", "[", ""},
+        {"lone [ is a line of the section", "Unknown Section", "[", std::nullopt},
         {"empty key", "Unknown Section", "", "empty key"},
         {"[] is a section with an empty name", "", "inside", "empty name"},
         {"missing section", "Ruler", "X", std::nullopt},
@@ -211,7 +211,8 @@ TEST(IniFile, WritingReplacesTheFirstEntryOfAKeyInPlace) {
     ini.WriteString("S", "BARE", "6");
     ini.WriteString("S", "new", "7");
     ini.WriteString("T", "k", "8");
-    EXPECT_EQ(ini.Serialize(), "[s]\r\na=1\r\nk=5\r\nBARE=6\r\nk=3\r\nnew=7\r\n\r\n"
+    // A line without "=" hides nothing and is kept: BARE is a new entry.
+    EXPECT_EQ(ini.Serialize(), "[s]\r\na=1\r\nk=5\r\nbare\r\nk=3\r\nBARE=6\r\nnew=7\r\n\r\n"
                                "[t]\r\nk=8\r\n\r\n");
 }
 

@@ -78,6 +78,8 @@ class TForm1 : public QMainWindow, private PickerListener {
 
     // Window states and the tray.
     void SetTrayIcon(bool show);
+    bool MinimizesToTray() const;
+    void HideInTray();
     void AppMinimize();
     void WMTrayNotify(QSystemTrayIcon::ActivationReason reason);
     void SetTopMost(bool topMost, QWidget* window);

@@ -12,6 +12,12 @@ namespace kolvi {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // Only kolvi's own showing counts: the window system's echo of an earlier
+    // map can arrive after the window went to the tray, and must not take the
+    // icon away from a hidden window.
+    if (event->spontaneous()) {
+        return;
+    }
     SetTrayIcon(false);
     if (ActionOptionRulerRun->isChecked()) {
         return;
@@ -47,17 +53,25 @@ void TForm1::SetTrayIcon(bool show) {
     }
 }
 
-void TForm1::AppMinimize() {
+bool TForm1::MinimizesToTray() const {
     // Without a tray nothing could bring a hidden window back: then minimising
     // stays an ordinary minimise.
-    if (!ActionOptionMinimizeHide->isChecked() || !QSystemTrayIcon::isSystemTrayAvailable()) {
+    return ActionOptionMinimizeHide->isChecked() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TForm1::HideInTray() {
+    SetTrayIcon(true);
+    hide();
+}
+
+void TForm1::AppMinimize() {
+    if (!MinimizesToTray()) {
         return;
     }
     // Once the minimise is complete: hiding inside the state change is undone by it.
     QTimer::singleShot(0, this, [this] {
         if (isMinimized()) { // not restored meanwhile
-            SetTrayIcon(true);
-            hide();
+            HideInTray();
         }
     });
 }

@@ -84,7 +84,6 @@ class TForm1 : public QMainWindow, private PickerListener {
     void WMTrayNotify(QSystemTrayIcon::ActivationReason reason);
     void SetTopMost(bool topMost, QWidget* window);
     void SyncOptionWindow();
-    void SyncRulerColorPanel();
     void EnableActionLists(bool main, bool ruler);
 
     // Main-window commands.
@@ -172,7 +171,8 @@ class TForm1 : public QMainWindow, private PickerListener {
     QElapsedTimer renderClock_;
 
   public:
-    ColorHistory History;
+    // The output history: the colours copied out, newest first.
+    kolvi::ColorHistory ColorHistory;
 
     // Controls, named as everywhere in kolvi.
     QWidget* PanelBase = nullptr;

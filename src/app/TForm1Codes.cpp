@@ -88,7 +88,7 @@ void TForm1::ActionEditColorCopyExecute() {
     if (isActiveWindow() && ComboBoxMainColor->isVisible()) {
         ComboBoxMainColor->setFocus();
     }
-    History.AddToHistory(ComboBoxMainColor->itemText(0).toStdString());
+    ColorHistory.AddToHistory(ComboBoxMainColor->itemText(0).toStdString());
 }
 
 void TForm1::ActionOptionLowerCaseExecute() {

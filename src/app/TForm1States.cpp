@@ -99,10 +99,6 @@ void TForm1::SyncOptionWindow() {
     // The option window follows ActionOptionSub once it exists.
 }
 
-void TForm1::SyncRulerColorPanel() {
-    // The ruler's colour bar follows ActionRulerMainColor once the ruler exists.
-}
-
 void TForm1::EnableActionLists(bool main, bool ruler) {
     ActionListMain->SetAllEnabled(main);
     ActionListRuler->SetAllEnabled(ruler);

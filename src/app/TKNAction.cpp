@@ -18,7 +18,6 @@ void TKNAction::SetShortcutCode(std::uint16_t code) {
     if (shortcut_ != code) {
         shortcut_ = code;
         setShortcut(KeySequenceFromShortcut(code));
-        Q_EMIT ShortcutCodeChanged();
     }
 }
 

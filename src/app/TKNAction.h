@@ -21,9 +21,6 @@ class TKNAction : public QAction {
     std::uint16_t ShortcutCode() const { return shortcut_; }
     void SetShortcutCode(std::uint16_t code);
 
-  Q_SIGNALS:
-    void ShortcutCodeChanged();
-
   private:
     QString category_;
     std::uint16_t shortcut_;

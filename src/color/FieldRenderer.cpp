@@ -113,7 +113,8 @@ std::size_t FieldRenderer::PackSlot(std::size_t position) {
     return block + vector * 16 + half * 8 + within % 8;
 }
 
-FieldRenderer::FieldRenderer(Path path) : vectorAllowed_(path != Path::Portable && CpuHasAvx2()) {
+FieldRenderer::FieldRenderer(bool allowVectorRows)
+    : vectorAllowed_(allowVectorRows && CpuHasAvx2()) {
     SetTables(BuildQuantTables(FullColorMode));
     Begin(255, 0, 0);
 }

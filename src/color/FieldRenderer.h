@@ -17,9 +17,9 @@ inline constexpr int FieldRowBytes = FieldSize * 3;
 // functions, so rows are computed 32 bytes at a time where the processor allows.
 class FieldRenderer {
   public:
-    enum class Path { Auto, Portable, Vector };
-
-    explicit FieldRenderer(Path path = Path::Auto);
+    // Vector rows are used where the processor has them, unless the caller
+    // asks for the portable rows (which tests compare too).
+    explicit FieldRenderer(bool allowVectorRows = true);
 
     // Once per picker mode.
     void SetTables(const QuantTables& tables);

@@ -180,7 +180,7 @@ TEST_F(PickerInput, PasteTakesCodesAndIgnoresEverythingElse) {
     EXPECT_EQ(Current(), MakeColor(0, 255, 0)) << "no text on the clipboard";
     EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(255, 0, 0))
         << "paste keeps the before colour";
-    EXPECT_TRUE(form->History.Lines().empty());
+    EXPECT_TRUE(form->ColorHistory.Lines().empty());
 }
 
 TEST_F(PickerInput, CopyPutsTheFullCodeOutAndRecordsTheColour) {
@@ -200,7 +200,7 @@ TEST_F(PickerInput, CopyPutsTheFullCodeOutAndRecordsTheColour) {
     form->ButtonColorCopy->click();
     EXPECT_EQ(clipboard->text(), "0x000000ff");
     form->ButtonColorCopy->click();
-    EXPECT_EQ(form->History.Lines(),
+    EXPECT_EQ(form->ColorHistory.Lines(),
               (std::vector<std::string>{"#FF0000#FF0000", "#120000#120000"}));
 }
 

@@ -15,6 +15,7 @@ struct SilentListener : PickerListener {
     void CurrentColorSet(TColor) override {}
     void BaseColorSet(TColor) override {}
     void FieldImageChanged() override {}
+    void MarkerPlaced() override {}
     void StripImageChanged() override {}
     void SliderImageChanged() override {}
     void FieldRowRendered() override {}

@@ -225,15 +225,22 @@ void TForm1::LayoutWindow() {
     setFixedSize(sizeHint());
 }
 
+bool TForm1::SetCommandLineOption(const std::string& argument) {
+    if (argument == "-o") {
+        ActionOptionSub->setChecked(true);
+    } else if (argument == "-p") {
+        ActionOptionRulerRun->setChecked(false);
+    } else if (argument == "-r") {
+        ActionOptionRulerRun->setChecked(true);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void TForm1::ApplyCommandLine() {
     for (const std::string& argument : arguments_) {
-        if (argument == "-o") {
-            ActionOptionSub->setChecked(true);
-        } else if (argument == "-p") {
-            ActionOptionRulerRun->setChecked(false);
-        } else if (argument == "-r") {
-            ActionOptionRulerRun->setChecked(true);
-        }
+        SetCommandLineOption(argument);
     }
 }
 
@@ -245,12 +252,11 @@ void TForm1::UpdateInstanceLock() {
 }
 
 void TForm1::WMCopyData(const std::string& argument) {
-    if (argument == "-o") {
-        ActionOptionSub->setChecked(true);
-    } else if (argument == "-p") {
-        ActionOptionRulerRun->setChecked(false);
-    } else if (argument == "-r") {
-        ActionOptionRulerRun->setChecked(true);
+    // "-p" and "-r" also switch modes once the ruler window exists.
+    if (SetCommandLineOption(argument)) {
+        if (argument == "-o") {
+            SyncOptionWindow();
+        }
     } else if (argument == "-restore") {
         if (isMinimized()) {
             showNormal();
@@ -339,14 +345,17 @@ void TForm1::BaseColorSet(TColor color) {
 }
 
 void TForm1::FieldImageChanged() {
+    // A copy: a render that lets input run between its rows keeps the finished
+    // image on screen until it is done.
+    ImageMainImage->SetImage(WrapBitmap(picker_.FieldBitmap()).copy());
+}
+
+void TForm1::MarkerPlaced() {
     std::vector<QPoint> ring;
     ring.reserve(picker_.MarkerPixels().size());
     for (const Point& p : picker_.MarkerPixels()) {
         ring.emplace_back(p.x, p.y);
     }
-    // A copy: a render that lets input run between its rows keeps the finished
-    // image on screen until it is done.
-    ImageMainImage->SetImage(WrapBitmap(picker_.FieldBitmap()).copy());
     ImageMainImage->SetOverlay(std::move(ring), ToQColor(picker_.MarkerPen()));
 }
 

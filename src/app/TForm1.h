@@ -147,11 +147,14 @@ class TForm1 : public QMainWindow, private PickerListener {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void LayoutWindow();
     void ApplyCommandLine();
+    // "-o", "-p" or "-r": sets its option; false for any other argument.
+    bool SetCommandLineOption(const std::string& argument);
 
     // PickerListener
     void CurrentColorSet(TColor color) override;
     void BaseColorSet(TColor color) override;
     void FieldImageChanged() override;
+    void MarkerPlaced() override;
     void StripImageChanged() override;
     void SliderImageChanged() override;
     void FieldRowRendered() override;

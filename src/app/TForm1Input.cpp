@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QTimer>
 
+#include <type_traits>
+
 namespace kolvi {
 
 namespace {
@@ -25,24 +27,23 @@ constexpr int FrameToStrip = 1;
 } // namespace
 
 void TForm1::ConnectInput() {
-    connect(ImageBaseImage, &TKNImage::MousePressed, this,
-            [this](Qt::MouseButton button) { ImageBaseImageMouseDown(button); });
-    connect(ImageBaseImage, &TKNImage::MouseMoved, this,
-            [this](Qt::MouseButtons, QPoint p) { ImageBaseImageMouseMove(p.y()); });
-    connect(ImageBaseImage, &TKNImage::MouseReleased, this,
-            [this](Qt::MouseButton, QPoint p) { ImageBaseImageMouseUp(p.y()); });
-    connect(PanelBaseImage, &TKNPanel::MousePressed, this,
-            [this](Qt::MouseButton button) { ImageBaseImageMouseDown(button); });
-    connect(PanelBaseImage, &TKNPanel::MouseMoved, this,
-            [this](Qt::MouseButtons, QPoint p) { ImageBaseImageMouseMove(p.y() - FrameToStrip); });
-    connect(PanelBaseImage, &TKNPanel::MouseReleased, this,
-            [this](Qt::MouseButton, QPoint p) { ImageBaseImageMouseUp(p.y() - FrameToStrip); });
-    connect(ImageBaseSlider, &TKNImage::MousePressed, this,
-            [this](Qt::MouseButton button) { ImageBaseImageMouseDown(button); });
-    connect(ImageBaseSlider, &TKNImage::MouseMoved, this,
-            [this](Qt::MouseButtons, QPoint p) { ImageBaseImageMouseMove(p.y() - SliderToStrip); });
-    connect(ImageBaseSlider, &TKNImage::MouseReleased, this,
-            [this](Qt::MouseButton, QPoint p) { ImageBaseImageMouseUp(p.y() - SliderToStrip); });
+    // The strip, its frame and the slider all drive the strip, in its rows.
+    const auto connectToStrip = [this](auto* control, int rowsAboveStrip) {
+        using Control = std::remove_pointer_t<decltype(control)>;
+        connect(control, &Control::MousePressed, this,
+                [this](Qt::MouseButton button) { ImageBaseImageMouseDown(button); });
+        connect(control, &Control::MouseMoved, this,
+                [this, rowsAboveStrip](Qt::MouseButtons, QPoint p) {
+                    ImageBaseImageMouseMove(p.y() - rowsAboveStrip);
+                });
+        connect(control, &Control::MouseReleased, this,
+                [this, rowsAboveStrip](Qt::MouseButton, QPoint p) {
+                    ImageBaseImageMouseUp(p.y() - rowsAboveStrip);
+                });
+    };
+    connectToStrip(ImageBaseImage, 0);
+    connectToStrip(PanelBaseImage, FrameToStrip);
+    connectToStrip(ImageBaseSlider, SliderToStrip);
 
     connect(ImageMainImage, &TKNImage::MousePressed, this,
             [this](Qt::MouseButton button) { ImageMainImageMouseDown(button); });

@@ -164,6 +164,7 @@ void ColorPicker::RenderWholeField(TColor base) {
             listener_.FieldRowRendered();
         }
     }
+    listener_.FieldImageChanged();
     PlaceMarker();
 }
 
@@ -183,7 +184,7 @@ void ColorPicker::PlaceMarker() {
                                         {x - 2, y - 4}}};
     markerPixels_ = PolylinePixels(ring);
     markerPen_ = FieldY < FieldSize / 2 ? Black : White;
-    listener_.FieldImageChanged();
+    listener_.MarkerPlaced();
     SetCurrentColor(PixelAt(&field_, FieldX, FieldY));
 }
 

@@ -23,7 +23,10 @@ class PickerListener {
     // The field pixel under the marker became the current colour.
     virtual void CurrentColorSet(TColor color) = 0;
     virtual void BaseColorSet(TColor color) = 0;
+    // A render finished: the field bitmap holds a new image.
     virtual void FieldImageChanged() = 0;
+    // The marker moved (after every render too): the ring is new, the field is not.
+    virtual void MarkerPlaced() = 0;
     virtual void StripImageChanged() = 0;
     virtual void SliderImageChanged() = 0;
     // Called after every rendered field row; pending input may run here. A

@@ -17,6 +17,7 @@ struct RecordingListener : PickerListener {
     }
     void BaseColorSet(TColor color) override { base = color; }
     void FieldImageChanged() override {}
+    void MarkerPlaced() override {}
     void StripImageChanged() override {}
     void SliderImageChanged() override {}
     void FieldRowRendered() override {

@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     kolvi::SetUpApplication();
     const QTemporaryDir folder;
     const QString settings = folder.filePath("kolvi.ini");
-    kolvi::TForm1 form({}, kolvi::CreateInstanceChannel(), {settings, settings});
+    kolvi::TForm1 form({}, kolvi::CreateInstanceChannel(), {settings, settings, {}});
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         return 1;

@@ -50,6 +50,11 @@ bool IniFile::CaseFoldEqual::operator()(std::string_view a, std::string_view b) 
 
 IniFile IniFile::Parse(std::string_view bytes) {
     IniFile ini;
+    // Some Windows editors put a UTF-8 byte-order mark first; it would hide
+    // the first section's header.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
     // An index, not a pointer: adding a section may move the others.
     std::optional<std::size_t> current;
     std::size_t pos = 0;

@@ -15,7 +15,8 @@ namespace kolvi {
 // lines, empty lines and lines before the first section do not.
 class IniFile {
   public:
-    // Never fails: any bytes give a model (a missing file is simply "").
+    // Never fails: any bytes give a model (a missing file is simply ""). A
+    // leading UTF-8 byte-order mark is skipped.
     static IniFile Parse(std::string_view bytes);
 
     // Each section as "[name]", its entries, then one empty line; CR LF after

@@ -9,9 +9,9 @@ namespace kolvi {
 SettingsFiles ChooseSettingsFiles(const QString& beside, bool besideWritable, bool besideExists,
                                   const QString& config, bool configExists) {
     if (besideWritable) {
-        return {beside, beside};
+        return {beside, beside, config};
     }
-    return {configExists || !besideExists ? config : beside, config};
+    return {configExists || !besideExists ? config : beside, config, config};
 }
 
 SettingsFiles SettingsFilePaths(const QString& executablePath) {

@@ -7,6 +7,8 @@ namespace kolvi {
 struct SettingsFiles {
     QString read;
     QString write;
+    // Where the settings go when writing `write` fails (empty: nowhere else).
+    QString fallback;
 };
 
 // The settings file is the program's own path with ".ini": kolvi copied into a

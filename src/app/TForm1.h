@@ -43,6 +43,8 @@ class TForm1 : public QMainWindow, private PickerListener {
     ~TForm1() override;
 
     ColorPicker& Picker() { return picker_; }
+    // False once a close could keep the settings nowhere (the user was told).
+    bool SettingsSaved() const { return settingsSaved_; }
     ActionList* ActionListMain = nullptr;
     ActionList* ActionListRuler = nullptr;
     ActionList* ActionListOption = nullptr;
@@ -141,6 +143,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     void ConnectCommands();
     Settings CurrentSettings() const;
     void LoadSettingsFile();
+    void ReportSettingsReadProblem();
     void SaveSettingsFile();
     void ConnectInput();
     void ConnectCodes();
@@ -168,6 +171,12 @@ class TForm1 : public QMainWindow, private PickerListener {
     // replaced, so entries kolvi does not know survive.
     IniFile settingsFile_;
     Settings loaded_;
+    // A settings file that exists but was not read (not a regular file, too
+    // large, unreadable), and why.
+    QString refusedSettingsFile_;
+    QString settingsReadProblem_;
+    bool settingsSaved_ = true;
+    bool closing_ = false;
     QSystemTrayIcon* trayIcon_ = nullptr;
     std::vector<std::string> arguments_;
     ShortcutDispatcher* shortcuts_ = nullptr;

@@ -27,7 +27,16 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        // Asked again while the save's message is open (a second signal):
+        // end now.
+        event->accept();
+        QCoreApplication::exit();
+        return;
+    }
+    closing_ = true;
     SaveSettingsFile();
+    closing_ = false;
     QMainWindow::closeEvent(event);
     // Closing a hidden window (in the tray) does not count as the last window
     // closing, but the program ends all the same.

@@ -35,5 +35,7 @@ int main(int argc, char* argv[]) {
     kolvi::CloseOnTerminationSignals(&form);
     kolvi::QuitAfterFirstPaintIfAsked(&form);
     form.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Settings that could be kept nowhere are a failed run, whatever the loop says.
+    return form.SettingsSaved() ? status : 2;
 }

@@ -122,7 +122,8 @@ class Session:
         return "window id" in result.stdout
 
     def spawn(self, command, **kwargs):
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
+        env = kwargs.pop("env", self.env)
+        process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                    stderr=kwargs.pop("stderr", subprocess.DEVNULL), **kwargs)
         self.processes.append(process)
         return process
@@ -150,9 +151,34 @@ class Session:
         with open(self.settings_path(program), "rb") as file:
             return file.read()
 
-    def start_kolvi(self, *arguments, program=None):
-        with open(os.path.join(self.root, "kolvi-%d.log" % len(self.processes)), "wb") as log:
-            return self.spawn([program or self.program, *arguments], stderr=log)
+    def start_kolvi(self, *arguments, program=None, wrapper=(), env=None):
+        """kolvi started as a user would; its standard error goes to a log that
+        `log_of` reads. `wrapper` runs it through another command (for example
+        in a namespace of its own), `env` adds to the environment."""
+        self.last_log = os.path.join(self.root, "kolvi-%d.log" % len(self.processes))
+        with open(self.last_log, "wb") as log:
+            process = self.spawn([*wrapper, program or self.program, *arguments], stderr=log,
+                                 env={**self.env, **(env or {})})
+        process.log = self.last_log
+        return process
+
+    @staticmethod
+    def log_of(process):
+        with open(process.log, "rb") as file:
+            return file.read().decode("utf-8", "replace")
+
+    def other_windows(self, known, name="^kolvi$"):
+        """Visible windows of that name besides `known` (message boxes, say)."""
+        return [w for w in self.windows(name) if w not in known]
+
+    def dismiss_message(self, known):
+        """Waits for a message box beside the `known` windows, answers it with
+        Return and returns its window."""
+        box = self.wait_for(lambda: (self.other_windows(known) or [None])[0], "a message box")
+        self.run(["xdotool", "windowactivate", "--sync", str(box)], check=False)
+        self.run(["xdotool", "key", "Return"])
+        self.wait_for(lambda: box not in self.windows(), "the message box to close")
+        return box
 
     def client_list(self):
         """The windows the window manager lists for task bars, as decimal ids."""

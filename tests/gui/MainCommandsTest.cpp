@@ -79,10 +79,10 @@ TEST(SettingsLocation, AnUnwritableProgramFolderMovesTheWritesToTheUserConfig) {
     const QString beside = "/opt/kolvi/kolvi.ini";
     const QString config = "/home/u/.config/kolvi/kolvi.ini";
     const Row rows[] = {
-        {"a copy in a folder of its own", true, true, false, {beside, beside}},
-        {"installed, first run", false, false, false, {config, config}},
-        {"installed with a file beside it", false, true, false, {beside, config}},
-        {"installed, saved once already", false, true, true, {config, config}},
+        {"a copy in a folder of its own", true, true, false, {beside, beside, config}},
+        {"installed, first run", false, false, false, {config, config, config}},
+        {"installed with a file beside it", false, true, false, {beside, config, config}},
+        {"installed, saved once already", false, true, true, {config, config, config}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -90,6 +90,7 @@ TEST(SettingsLocation, AnUnwritableProgramFolderMovesTheWritesToTheUserConfig) {
                                                         row.besideExists, config, row.configExists);
         EXPECT_EQ(files.read, row.files.read);
         EXPECT_EQ(files.write, row.files.write);
+        EXPECT_EQ(files.fallback, row.files.fallback);
     }
 }
 

@@ -21,7 +21,7 @@ struct TForm1Fixture : ::testing::Test {
 
     void Open(std::vector<std::string> arguments = {}) {
         form = std::make_unique<TForm1>(std::move(arguments), CreateInstanceChannel(),
-                                        SettingsFiles{SettingsPath(), SettingsPath()});
+                                        SettingsFiles{SettingsPath(), SettingsPath(), {}});
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }

@@ -98,6 +98,14 @@ TEST(IniFile, EveryKindOfLineEndSplitsLines) {
     }
 }
 
+TEST(IniFile, ALeadingByteOrderMarkHidesNoSection) {
+    const IniFile ini = IniFile::Parse("\xEF\xBB\xBF[Position]\r\nx=5\r\n");
+    EXPECT_EQ(ini.ReadInteger("Position", "x", 0), 5);
+    EXPECT_EQ(ini.Serialize(), "[Position]\r\nx=5\r\n\r\n");
+    // Only a mark at the very start is one; elsewhere the bytes are text.
+    EXPECT_EQ(IniFile::Parse("[s]\r\n\xEF\xBB\xBFk=v").ReadString("s", "\xEF\xBB\xBFk", ""), "v");
+}
+
 TEST(IniFile, EmptyModelWritesNothingUntilAKeyIsWritten) {
     IniFile ini = IniFile::Parse("");
     EXPECT_EQ(ini.Serialize(), "");

@@ -87,6 +87,7 @@ TForm1::~TForm1() {
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
     }
+    ComboBoxMainColor->removeEventFilter(this);
     ComboBoxMainColor->lineEdit()->removeEventFilter(this);
     SetTrayIcon(false);
     if (ActionOptionMutex->isChecked()) {

@@ -29,6 +29,7 @@ class TKNComboBox;
 class TKNImage;
 class TKNPanel;
 class TKNSpinEdit;
+class TrayHostWatcher;
 
 // The colour picker window: owner of the picker state, the action lists and the
 // instance lock. The algorithms live in ColorPicker; this class shows them.
@@ -84,6 +85,8 @@ class TForm1 : public QMainWindow, private PickerListener {
     void HideInTray();
     void AppMinimize();
     void WMTrayNotify(QSystemTrayIcon::ActivationReason reason);
+    // Back from the tray (or a minimise) to the window as it was.
+    void RestoreFromTray();
     void SetTopMost(bool topMost, QWidget* window);
     void SyncOptionWindow();
     void EnableActionLists(bool main, bool ruler);
@@ -178,6 +181,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     bool settingsSaved_ = true;
     bool closing_ = false;
     QSystemTrayIcon* trayIcon_ = nullptr;
+    TrayHostWatcher* trayHost_ = nullptr;
     std::vector<std::string> arguments_;
     ShortcutDispatcher* shortcuts_ = nullptr;
     QElapsedTimer renderClock_;

@@ -30,6 +30,9 @@ void TForm1::ConnectCodes() {
     connect(ComboBoxMainColor->lineEdit(), &QLineEdit::textEdited, this,
             &TForm1::ComboBoxMainColorChange);
     connect(ComboBoxMainColor, &QComboBox::activated, this, &TForm1::ComboBoxMainColorChange);
+    // The combo holds the focus and hands keys to its line edit by a direct
+    // call, which the line edit's filters never see: watch both.
+    ComboBoxMainColor->installEventFilter(this);
     ComboBoxMainColor->lineEdit()->installEventFilter(this);
 
     TKNAction* paste = ActionListMain->Find("ActionEditColorPaste");
@@ -43,7 +46,8 @@ void TForm1::ConnectCodes() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ComboBoxMainColor->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == ComboBoxMainColor || watched == ComboBoxMainColor->lineEdit()) &&
+        event->type() == QEvent::KeyPress) {
         return ComboBoxMainColorKeyPress(static_cast<QKeyEvent*>(event)->key());
     }
     return QMainWindow::eventFilter(watched, event);

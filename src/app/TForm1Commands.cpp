@@ -87,7 +87,13 @@ void TForm1::ActionEditRulerExecute() {
 }
 
 void TForm1::ActionEditMinimizeExecute() {
-    showMinimized();
+    // Straight into the tray: iconifying first races the window manager, whose
+    // late answer would send a restored window back into the tray.
+    if (MinimizesToTray()) {
+        HideInTray();
+    } else {
+        showMinimized();
+    }
 }
 
 void TForm1::ActionEditCloseExecute() {
@@ -124,10 +130,9 @@ void TForm1::ActionHelpReadmeExecute() {
 
 void TForm1::ActionHelpOnlineExecute() {
     const QUrl manual = QUrl::fromLocalFile(HelpFilePath(QString::fromUtf8(ManualFile)));
-    const auto answer =
-        QMessageBox::information(this, QStringLiteral("online Help"), manual.toString(),
-                                 QMessageBox::Ok | QMessageBox::Cancel);
-    if (answer == QMessageBox::Ok) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("online Help"), manual.toString(),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    if (box.exec() == QMessageBox::Ok) {
         QDesktopServices::openUrl(manual);
     }
 }

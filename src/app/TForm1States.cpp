@@ -2,6 +2,8 @@
 // always on top, and which action list is live in which mode.
 #include "TForm1.h"
 
+#include "platform/TrayHostWatcher.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
@@ -49,13 +51,27 @@ void TForm1::SetTrayIcon(bool show) {
     if (show) {
         if (trayIcon_ == nullptr) {
             trayIcon_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
-            connect(trayIcon_, &QSystemTrayIcon::activated, this, &TForm1::WMTrayNotify);
+            // Queued: hiding the icon while Qt still delivers the click to it
+            // would free the widget under the event.
+            connect(
+                trayIcon_, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) { WMTrayNotify(reason); },
+                Qt::QueuedConnection);
+            trayHost_ = new TrayHostWatcher(this);
+            connect(trayHost_, &TrayHostWatcher::TrayHostGone, this, [this] {
+                // Nothing could bring the window back from a tray that is gone.
+                if (TrayIconShown) {
+                    RestoreFromTray();
+                }
+            });
         }
         trayIcon_->setToolTip(QApplication::applicationName());
         trayIcon_->show();
+        trayHost_->Watch();
         TrayIconShown = true;
     } else {
         if (TrayIconShown && trayIcon_ != nullptr) {
+            trayHost_->Stop();
             trayIcon_->hide();
         }
         TrayIconShown = false;
@@ -90,6 +106,10 @@ void TForm1::WMTrayNotify(QSystemTrayIcon::ActivationReason reason) {
         reason != QSystemTrayIcon::DoubleClick) {
         return;
     }
+    RestoreFromTray();
+}
+
+void TForm1::RestoreFromTray() {
     showNormal();
     SetTrayIcon(false);
     ActivateFrontWindow();

@@ -1,5 +1,7 @@
 #include "ShortcutKeys.h"
 
+#include "platform/UnshiftedKey.h"
+
 #include <QKeyEvent>
 
 #include <array>
@@ -14,16 +16,17 @@ struct KeyPair {
 };
 
 // Keys with a fixed virtual-key code; letters, digits and F-keys are ranges.
-constexpr std::array<KeyPair, 25> NamedKeys = {{
-    {Qt::Key_Backspace, 0x08},    {Qt::Key_Tab, 0x09},    {Qt::Key_Return, 0x0D},
-    {Qt::Key_Enter, 0x0D},        {Qt::Key_Pause, 0x13},  {Qt::Key_Escape, 0x1B},
-    {Qt::Key_Space, 0x20},        {Qt::Key_PageUp, 0x21}, {Qt::Key_PageDown, 0x22},
-    {Qt::Key_End, 0x23},          {Qt::Key_Home, 0x24},   {Qt::Key_Left, 0x25},
-    {Qt::Key_Up, 0x26},           {Qt::Key_Right, 0x27},  {Qt::Key_Down, 0x28},
-    {Qt::Key_Insert, 0x2D},       {Qt::Key_Delete, 0x2E}, {Qt::Key_Semicolon, 0xBA},
-    {Qt::Key_Equal, 0xBB},        {Qt::Key_Comma, 0xBC},  {Qt::Key_Minus, 0xBD},
-    {Qt::Key_Period, 0xBE},       {Qt::Key_Slash, 0xBF},  {Qt::Key_BracketLeft, 0xDB},
-    {Qt::Key_BracketRight, 0xDD},
+constexpr std::array<KeyPair, 28> NamedKeys = {{
+    {Qt::Key_Backspace, 0x08},    {Qt::Key_Tab, 0x09},       {Qt::Key_Return, 0x0D},
+    {Qt::Key_Enter, 0x0D},        {Qt::Key_Pause, 0x13},     {Qt::Key_Escape, 0x1B},
+    {Qt::Key_Space, 0x20},        {Qt::Key_PageUp, 0x21},    {Qt::Key_PageDown, 0x22},
+    {Qt::Key_End, 0x23},          {Qt::Key_Home, 0x24},      {Qt::Key_Left, 0x25},
+    {Qt::Key_Up, 0x26},           {Qt::Key_Right, 0x27},     {Qt::Key_Down, 0x28},
+    {Qt::Key_Insert, 0x2D},       {Qt::Key_Delete, 0x2E},    {Qt::Key_Semicolon, 0xBA},
+    {Qt::Key_Equal, 0xBB},        {Qt::Key_Comma, 0xBC},     {Qt::Key_Minus, 0xBD},
+    {Qt::Key_Period, 0xBE},       {Qt::Key_Slash, 0xBF},     {Qt::Key_BracketLeft, 0xDB},
+    {Qt::Key_BracketRight, 0xDD}, {Qt::Key_Backslash, 0xDC}, {Qt::Key_Apostrophe, 0xDE},
+    {Qt::Key_QuoteLeft, 0xC0},
 }};
 
 int VirtualKeyFromQtKey(int key) {
@@ -68,7 +71,13 @@ int QtKeyFromVirtualKey(int virtualKey) {
 } // namespace
 
 std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
-    const int virtualKey = VirtualKeyFromQtKey(event.key());
+    int virtualKey = VirtualKeyFromQtKey(event.key());
+    // With Shift the event names the shifted symbol ("!" for Shift+1); the
+    // shortcut is the key itself. Keypad keys are left as they come.
+    if (virtualKey == 0 && (event.modifiers() & Qt::ShiftModifier) &&
+        !(event.modifiers() & Qt::KeypadModifier)) {
+        virtualKey = VirtualKeyFromQtKey(UnshiftedKey(event));
+    }
     if (virtualKey == 0) {
         return 0;
     }

@@ -95,10 +95,16 @@ class Session:
         if window_manager:
             self.spawn(["openbox", "--sm-disable"])
             self.wait_for(lambda: self._wm_running(), "window manager")
+        self.tray = None
         if tray:
-            self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype",
-                        "request", "--height", "24"])
-            time.sleep(0.5)
+            self.start_tray()
+
+    def start_tray(self):
+        self.tray = self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                "request", "--height", "24"])
+        # With no icon yet the host's panel may be unmapped: wait for it to exist.
+        self.wait_for(lambda: self.run(["xdotool", "search", "--class", "trayer"],
+                                       check=False).stdout.strip(), "the tray host")
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -179,6 +185,30 @@ class Session:
         self.run(["xdotool", "key", "Return"])
         self.wait_for(lambda: box not in self.windows(), "the message box to close")
         return box
+
+    def tray_icon(self):
+        """Centre of kolvi's icon in the tray host once it is embedded, shown
+        and has stopped moving; None until then."""
+        def find():
+            for panel in self.run(["xdotool", "search", "--class", "trayer"],
+                                  check=False).stdout.split():
+                tree = self.run(["xwininfo", "-tree", "-id", panel], check=False).stdout
+                for line in tree.splitlines():
+                    parts = line.split()
+                    if len(parts) >= 5 and parts[1] == '"kolvi":':
+                        icon = int(parts[0], 16)
+                        if self.window_info(icon).get("Map State") != "IsViewable":
+                            return None
+                        size, _, at = parts[-2], None, parts[-1]
+                        width, height = (int(v) for v in size.split("+")[0].split("x"))
+                        x, y = (int(v) for v in at.lstrip("+").split("+"))
+                        return x + width // 2, y + height // 2
+            return None
+        first = find()
+        if first is None:
+            return None
+        time.sleep(0.2)
+        return first if find() == first else None
 
     def client_list(self):
         """The windows the window manager lists for task bars, as decimal ids."""

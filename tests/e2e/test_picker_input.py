@@ -65,6 +65,34 @@ class PickerInputTest(unittest.TestCase):
                     session.key(window, "ctrl+s")
                     copies("#3C5A78")
 
+    def test_enter_completes_a_typed_code_and_a_shifted_digit_shortcut_fires_by_its_key(self):
+        with Session() as session:
+            # Invert on Shift+2 (0x2032) instead of Ctrl+I, on a Japanese
+            # keyboard, where Shift+2 types '"' (on a US one, '@').
+            session.write_settings(b"[Action]\r\nActionEditReverse=8242\r\n")
+            session.run(["setxkbmap", "-layout", "jp"])
+            session.start_kolvi()
+            window = session.main_window()
+            session.settle(0.5)
+
+            def code_box_text():
+                session.key(window, "ctrl+a")
+                session.key(window, "ctrl+c")  # the line edit's own copy
+                return session.clipboard()
+
+            for enter in ("Return", "KP_Enter"):
+                with self.subTest(enter):
+                    session.key(window, "ctrl+a")
+                    session.run(["xdotool", "type", "--delay", "30", "#F"])
+                    session.key(window, enter)
+                    self.assertEqual(session.wait_for(
+                        lambda: (lambda t: t if t != "#F" else None)(code_box_text()),
+                        "the code box to change", timeout=5), "#F00000")
+
+            session.key(window, "shift+2")
+            session.key(window, "ctrl+shift+c")
+            self.assertEqual(session.clipboard_when("#0FFFFF"), "#0FFFFF")
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -2,6 +2,7 @@
 always-on-top judged by the pixels where two kolvi windows overlap."""
 
 import signal
+import time
 import unittest
 
 from colour_formulas import field_pixel
@@ -9,36 +10,48 @@ from kolvi_session import FIELD, Session, locate_panel
 
 
 class WindowStatesTest(unittest.TestCase):
-    def test_minimise_to_the_tray_and_restore_with_a_click_on_the_icon(self):
+    def to_tray(self, session, window):
+        session.key(window, "Escape")  # minimise
+        session.wait_for(lambda: not session.windows("^kolvi$"), "kolvi to go to the tray")
+        session.wait_for(lambda: str(window) not in session.client_list(),
+                         "kolvi to leave the task bar")
+        return session.wait_for(session.tray_icon, "the tray icon")
+
+    def assert_back_for_good(self, session, window):
+        session.wait_for(lambda: session.windows("^kolvi$") == [window], "kolvi to come back")
+        # A late answer of the window manager must not send it back again.
+        time.sleep(2)
+        self.assertEqual(session.windows("^kolvi$"), [window], "still shown two seconds later")
+        self.assertIn(str(window), session.client_list())
+
+    def test_one_click_of_any_button_on_the_icon_restores_for_good(self):
+        with Session(tray=True) as session:
+            process = session.start_kolvi()
+            window = session.main_window()
+            for name, click in (("left click", ("click", 1)), ("right click", ("click", 3)),
+                                ("double click", ("click", "--repeat", 2, "--delay", 80, 1))):
+                with self.subTest(name):
+                    x, y = self.to_tray(session, window)
+                    session.mouse(("mousemove", x, y), click)
+                    self.assert_back_for_good(session, window)
+                    self.assertIsNone(process.poll(), "kolvi keeps running")
+
+    def test_a_second_start_restores_from_the_tray_for_good(self):
         with Session(tray=True) as session:
             session.start_kolvi()
             window = session.main_window()
-            session.key(window, "Escape")  # minimise
-            session.wait_for(lambda: not session.windows("^kolvi$"), "kolvi to go to the tray")
-            session.wait_for(lambda: str(window) not in session.client_list(),
-                             "kolvi to leave the task bar")
+            self.to_tray(session, window)
+            self.assertEqual(session.start_kolvi().wait(timeout=30), 1)
+            self.assert_back_for_good(session, window)
 
-            def icon_shown():
-                # The tray host's panel shows once it holds an icon.
-                for trayer in session.run(["xdotool", "search", "--onlyvisible", "--class",
-                                           "trayer"], check=False).stdout.split():
-                    geometry = session.window_info(trayer)
-                    if int(geometry["Width"]) >= 16:
-                        return geometry
-                return None
-            geometry = session.wait_for(icon_shown, "the tray icon")
-            x = int(geometry["Absolute upper-left X"]) + int(geometry["Width"]) // 2
-            y = int(geometry["Absolute upper-left Y"]) + int(geometry["Height"]) // 2
-            # The host may still be settling the icon in place: click again if
-            # the first click came too early.
-            def restored_by_a_click():
-                session.mouse(("mousemove", x, y), ("click", 1))
-                try:
-                    return session.wait_for(lambda: session.windows("^kolvi$") == [window],
-                                            "kolvi to come back", timeout=3)
-                except AssertionError:
-                    return False
-            session.wait_for(restored_by_a_click, "a click on the icon to restore kolvi", 30)
+    def test_when_the_tray_host_goes_away_the_window_comes_back(self):
+        with Session(tray=True) as session:
+            session.start_kolvi()
+            window = session.main_window()
+            self.to_tray(session, window)
+            session.tray.send_signal(signal.SIGTERM)
+            session.tray.wait(timeout=10)
+            self.assert_back_for_good(session, window)
 
     def test_ending_kolvi_while_it_is_in_the_tray_saves_and_exits(self):
         with Session(tray=True) as session:

@@ -164,6 +164,32 @@ TEST_F(MainCommands, AKeyRunsTheFirstEnabledActionWithItsShortcutUnlessADialogIs
     EXPECT_EQ(QApplication::clipboard()->text(), "untouched") << "the key went to the dialog";
 }
 
+TEST_F(MainCommands, ShiftedDigitAndPunctuationShortcutsFireByTheirKey) {
+    struct Row {
+        const char* name;
+        std::uint16_t shortcut;
+        Qt::Key sent; // what the window system reports with Shift held
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Row rows[] = {
+        {"Shift+1", 0x2031, Qt::Key_Exclam, Qt::ShiftModifier},
+        {"Shift+0", 0x2030, Qt::Key_ParenRight, Qt::ShiftModifier},
+        {"Shift+=", 0x20BB, Qt::Key_Plus, Qt::ShiftModifier},
+        {"Ctrl+Shift+/", 0x60BF, Qt::Key_Question, Qt::ShiftModifier | Qt::ControlModifier},
+        {"Shift+'", 0x20DE, Qt::Key_QuoteDbl, Qt::ShiftModifier},
+    };
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    TKNAction* reverse = form->Action("ActionEditReverse");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        reverse->SetShortcutCode(row.shortcut);
+        form->SetColorRGB(0, 0, 0);
+        QTest::keyClick(QApplication::focusWidget(), row.sent, row.modifiers);
+        EXPECT_EQ(form->Picker().CurrentColor(), MakeColor(255, 255, 255));
+    }
+}
+
 TEST_F(MainCommands, TheLockOptionTakesAndGivesUpTheLockAtOnce) {
     const auto otherStartFindsLock = [] {
         return CreateInstanceChannel()->RunningInstanceHoldsLock();
@@ -187,6 +213,7 @@ TEST_F(MainCommands, HelpOpensTheGuideAndTheManualOnlyOnOk) {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->windowTitle(), "online Help");
+            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
             EXPECT_TRUE(box->text().endsWith("manual.html"));
             box->button(button)->click();
         });

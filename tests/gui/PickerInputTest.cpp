@@ -126,29 +126,40 @@ TEST_F(PickerInput, TypedCodesApplyAtOnceWithMissingDigitsAsZero) {
         {"00ff00", MakeColor(0, 255, 0), 1},
     };
     QLineEdit* edit = form->ComboBoxMainColor->lineEdit();
+    // Keys go where a user's keys go: to the focus widget, which is the combo
+    // (it hands them on to its line edit itself).
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QWidget* keys = QApplication::focusWidget();
+    ASSERT_EQ(keys, form->ComboBoxMainColor);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
         form->OutMode = 0;
         edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, row.typed);
+        QTest::keyClick(keys, Qt::Key_Backspace);
+        QTest::keyClicks(keys, row.typed);
         EXPECT_EQ(Current(), row.color);
         EXPECT_EQ(form->OutMode, row.outMode);
         EXPECT_EQ(edit->text(), row.typed) << "typing is never rewritten";
     }
+    form->OutMode = 0;
     edit->selectAll();
-    QTest::keyClicks(edit, "#F");
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->text(), "F00000") << "Enter writes the full code in the chosen notation";
+    QTest::keyClicks(keys, "#F");
+    QTest::keyClick(keys, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "#F00000") << "Enter writes the full code in the chosen notation";
+    edit->selectAll();
+    QTest::keyClicks(keys, "#0F");
+    QTest::keyClick(keys, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(edit->text(), "#0F0000") << "keypad Enter too";
 
     // The lower-case codes are rewritten too, never the text being typed.
     form->ActionOptionLowerCase->trigger();
     edit->selectAll();
-    QTest::keyClicks(edit, "#1A2b");
+    QTest::keyClicks(keys, "#1A2b");
     EXPECT_EQ(edit->text(), "#1A2b");
     EXPECT_EQ(Current(), MakeColor(0x1A, 0x2B, 0));
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->text(), "1a2b00");
+    QTest::keyClick(keys, Qt::Key_Return);
+    EXPECT_EQ(edit->text(), "#1a2b00");
 }
 
 TEST_F(PickerInput, PasteTakesCodesAndIgnoresEverythingElse) {

@@ -147,6 +147,8 @@ class TForm1 : public QMainWindow, private PickerListener {
     Settings CurrentSettings() const;
     void LoadSettingsFile();
     void ReportSettingsReadProblem();
+    // The stored position, or the nearest one from which the window can be reached.
+    QPoint PlaceOnAScreen(int x, int y) const;
     void SaveSettingsFile();
     void ConnectInput();
     void ConnectCodes();

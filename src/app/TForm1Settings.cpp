@@ -4,6 +4,7 @@
 // the per-user place, and the user is told when the settings could not be kept.
 #include "TForm1.h"
 
+#include "WindowPlacement.h"
 #include "controls/TKNComboBox.h"
 #include "platform/KolviFile.h"
 #include "text/AnsiText.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -87,7 +89,7 @@ void TForm1::LoadSettingsFile() {
     loaded_ = LoadSettings(settingsFile_, defaults, DesignWidth, DesignHeight);
     const Settings& s = loaded_;
 
-    move(s.x, s.y);
+    move(PlaceOnAScreen(s.x, s.y));
     picker_.PickerMode = static_cast<std::int16_t>(s.mode);
     ActionOptionSub->setChecked(s.visible);
     ActionOptionLowerCase->setChecked(s.lowercase);
@@ -108,6 +110,19 @@ void TForm1::LoadSettingsFile() {
     for (const ShortcutSetting& shortcut : s.shortcuts) {
         Action(QString::fromStdString(shortcut.action))->SetShortcutCode(shortcut.shortcut);
     }
+}
+
+QPoint TForm1::PlaceOnAScreen(int x, int y) const {
+    std::vector<Screen> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect all = screen->geometry();
+        const QRect free = screen->availableGeometry();
+        screens.push_back({{all.x(), all.y(), all.width(), all.height()},
+                           {free.x(), free.y(), free.width(), free.height()}});
+    }
+    // The frame is not known before the window is shown: its designed outer size.
+    const WindowPosition at = ReachablePosition({x, y}, DesignWidth, DesignHeight, screens);
+    return {at.x, at.y};
 }
 
 void TForm1::ReportSettingsReadProblem() {

@@ -74,6 +74,20 @@ class WindowStatesTest(unittest.TestCase):
             self.assertEqual(second.wait(timeout=30), 1)
             session.wait_for(lambda: session.windows("^kolvi$") == [window], "kolvi to come back")
 
+    def test_a_stored_position_off_every_screen_comes_back_onto_the_screen(self):
+        # The screen is 1024 x 768; the window 417 x 330 outside.
+        for stored, expected in (((2000, 100), (607, 100)), ((-500, -300), (0, 0)),
+                                 ((300, 760), (300, 438)),
+                                 ((800, 100), (800, 100)), ((-300, 5), (-300, 5))):
+            with self.subTest(stored=stored), Session() as session:
+                session.write_settings(b"[Position]\r\nx=%d\r\ny=%d\r\n" % stored)
+                process = session.start_kolvi()
+                window = session.main_window()
+                session.key(window, "alt+F4")
+                self.assertEqual(process.wait(timeout=30), 0)
+                saved = session.read_settings()
+                self.assertIn(b"[Position]\r\nx=%d\r\ny=%d\r\n" % expected, saved)
+
     def test_an_always_on_top_window_stays_above_another_kolvi(self):
         with Session() as session:
             # Two independent instances (lock off), blue on top, red below.

@@ -17,6 +17,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <cstdio>
+
 // Resources live in the static UI library; the linker keeps them only when asked.
 static void InitResources() {
     Q_INIT_RESOURCE(kolvi);
@@ -72,7 +74,9 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     ConnectCodes();
     ConnectCommands();
 
-    instance_->onArgument = [this](const std::string& argument) { WMCopyData(argument); };
+    instance_->onArguments = [this](const std::vector<std::string>& arguments) {
+        WMCopyData(arguments);
+    };
     UpdateInstanceLock();
 
     ApplyMode();
@@ -247,24 +251,29 @@ void TForm1::ApplyCommandLine() {
 
 void TForm1::UpdateInstanceLock() {
     if (!instance_->SetLocked(ActionOptionMutex->isChecked())) {
+        std::fputs("kolvi: [ERROR] : CreateMutex\n", stderr);
         QMessageBox::critical(this, QApplication::applicationName(),
                               QStringLiteral("[ERROR] : CreateMutex"));
     }
 }
 
-void TForm1::WMCopyData(const std::string& argument) {
-    // "-p" and "-r" also switch modes once the ruler window exists.
-    if (SetCommandLineOption(argument)) {
-        if (argument == "-o") {
-            SyncOptionWindow();
-        }
-    } else if (argument == "-restore") {
-        if (isMinimized()) {
-            showNormal();
-        } else {
-            show();
+void TForm1::WMCopyData(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        // "-p" and "-r" also switch modes once the ruler window exists.
+        if (SetCommandLineOption(argument)) {
+            if (argument == "-o") {
+                SyncOptionWindow();
+            }
+        } else if (argument == "-restore") {
+            if (isMinimized()) {
+                showNormal();
+            } else {
+                show();
+            }
         }
     }
+    // Once for all that came together: a burst must not raise the window
+    // thousands of times.
     ActivateFrontWindow();
 }
 

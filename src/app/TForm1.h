@@ -104,7 +104,9 @@ class TForm1 : public QMainWindow, private PickerListener {
     // Where the user guide and the manual are: beside the program, or where an
     // installation put them.
     static QString HelpFilePath(const QString& fileName);
-    void WMCopyData(const std::string& argument);
+    // Forwarded arguments that arrived together, applied in order; then the
+    // front window comes forward once.
+    void WMCopyData(const std::vector<std::string>& arguments);
     void ActivateFrontWindow();
     void ApplyTestColor(TKNPanel* swatch, Qt::MouseButton button);
 

@@ -22,11 +22,13 @@ class InstanceChannel {
     virtual bool Forward(const std::vector<std::string>& arguments) = 0;
 
     // First instance: takes the lock and listens (true) or gives both up (false).
-    // False when the lock could not be taken or given up.
+    // False when the lock could not be taken or nothing could listen; the lock
+    // is then not held, so that later starts run on their own.
     virtual bool SetLocked(bool locked) = 0;
 
-    // Records received while listening, delivered on the GUI thread.
-    std::function<void(const std::string&)> onArgument;
+    // Records received while listening, delivered on the GUI thread: the
+    // records that arrived together, in order.
+    std::function<void(const std::vector<std::string>&)> onArguments;
 };
 
 std::unique_ptr<InstanceChannel> CreateInstanceChannel();

@@ -20,6 +20,7 @@
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -30,6 +31,9 @@ namespace {
 constexpr const char* LockName = "ApplicationMutexKolviDblOpenChk";
 constexpr int AnswerTimeoutMs = 5000;
 constexpr int MaxConnections = 8;
+// Far more than any command line kolvi understands; a sender that goes on is
+// flooding, and is dropped.
+constexpr std::size_t MaxRecordsPerConnection = 1024;
 
 // The runtime folder must belong to us and be closed to others; otherwise there
 // is no lock and kolvi runs as an independent instance.
@@ -78,6 +82,40 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// A listener whose backlog is full would block a plain connect for as long as
+// it does not accept: wait no longer than for an answer.
+bool ConnectWithin(int fd, const sockaddr_un& address, int timeoutMs) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0) {
+        return false;
+    }
+    constexpr int RetryMs = 10;
+    for (int waited = 0;; waited += RetryMs) {
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0) {
+            break;
+        }
+        if (errno == EINPROGRESS) {
+            pollfd poller{fd, POLLOUT, 0};
+            int error = 0;
+            socklen_t length = sizeof error;
+            if (::poll(&poller, 1, timeoutMs - waited) <= 0 ||
+                ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0) {
+                return false;
+            }
+            break;
+        }
+        // A local socket with a full backlog answers EAGAIN at once.
+        if ((errno != EAGAIN && errno != EINTR) || waited >= timeoutMs) {
+            return false;
+        }
+        ::poll(nullptr, 0, RetryMs);
+    }
+    // Sends are bounded the same way.
+    const timeval sendTimeout{AnswerTimeoutMs / 1000, 0};
+    return ::fcntl(fd, F_SETFL, flags) == 0 &&
+           ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &sendTimeout, sizeof sendTimeout) == 0;
+}
+
 bool WaitForAnswer(int fd) {
     pollfd poller{fd, POLLIN, 0};
     if (::poll(&poller, 1, AnswerTimeoutMs) <= 0) {
@@ -120,8 +158,7 @@ class UnixInstanceChannel final : public InstanceChannel {
         bool delivered = socketPath_.size() < sizeof(address.sun_path);
         if (delivered) {
             std::memcpy(address.sun_path, socketPath_.c_str(), socketPath_.size() + 1);
-            delivered =
-                ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+            delivered = ConnectWithin(fd, address, AnswerTimeoutMs);
         }
         for (const std::string& argument : arguments) {
             if (!delivered) {
@@ -145,7 +182,13 @@ class UnixInstanceChannel final : public InstanceChannel {
         if (lockPath_.empty() || (lockFd_ < 0 && !TakeLock())) {
             return false;
         }
-        return Listen();
+        if (!Listen()) {
+            // A lock that nobody answers for would leave every later start
+            // with nothing to talk to.
+            SetLocked(false);
+            return false;
+        }
+        return true;
     }
 
   private:
@@ -200,7 +243,7 @@ class UnixInstanceChannel final : public InstanceChannel {
             if (connections.size() > MaxConnections) {
                 delete connections.front();
             }
-            auto reader = std::make_shared<InstanceRecordReader>();
+            auto reader = std::make_shared<Sender>();
             QObject::connect(socket, &QLocalSocket::readyRead, socket,
                              [this, socket, reader] { ReadRecords(socket, *reader); });
             QObject::connect(socket, &QLocalSocket::disconnected, socket, [socket] {
@@ -210,22 +253,33 @@ class UnixInstanceChannel final : public InstanceChannel {
         }
     }
 
-    void ReadRecords(QLocalSocket* socket, InstanceRecordReader& reader) {
+    struct Sender {
+        InstanceRecordReader reader;
+        std::size_t records = 0;
+    };
+
+    void ReadRecords(QLocalSocket* socket, Sender& sender) {
         const QByteArray bytes = socket->readAll();
-        const QPointer<QLocalSocket> alive(socket);
-        for (const std::string& argument : reader.Feed(
-                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-            if (onArgument) {
-                onArgument(argument);
-            }
-            if (alive.isNull()) {
-                return;
-            }
-            const char answer = static_cast<char>(InstanceRecordAnswer);
-            socket->write(&answer, 1);
+        std::vector<std::string> records = sender.reader.Feed(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        const bool flooding = sender.records + records.size() > MaxRecordsPerConnection;
+        if (flooding) {
+            records.resize(MaxRecordsPerConnection - sender.records);
         }
-        if (reader.Malformed()) {
+        sender.records += records.size();
+        const QPointer<QLocalSocket> alive(socket);
+        if (!records.empty() && onArguments) {
+            onArguments(records);
+        }
+        if (alive.isNull()) {
+            return;
+        }
+        // One answer per record applied, as a sender waits for each.
+        socket->write(std::string(records.size(), static_cast<char>(InstanceRecordAnswer)).data(),
+                      static_cast<qint64>(records.size()));
+        if (sender.reader.Malformed() || flooding) {
             // Not deleted here: this runs inside the socket's own signal.
+            socket->flush();
             socket->abort();
             socket->setParent(nullptr);
             socket->deleteLater();

@@ -4,7 +4,7 @@ import os
 import signal
 import unittest
 
-from kolvi_session import Session
+from kolvi_session import Session, locate_panel
 
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "settings")
 
@@ -52,7 +52,15 @@ class SettingsFileTest(unittest.TestCase):
             process = session.start_kolvi()
             window = session.main_window()
             session.key(window, "F2")
-            session.settle(0.3)
+            # The web-safe field on screen: the key was handled.
+            origin = session.client_origin(window)
+
+            def web_safe_shown():
+                try:
+                    return locate_panel(session.screenshot(), origin, mode=1)
+                except AssertionError:
+                    return None
+            session.wait_for(web_safe_shown, "the web-safe field")
             process.send_signal(signal.SIGTERM)
             self.assertEqual(process.wait(timeout=30), 0)
             self.assertIn(b"Mode=1\r\n", session.read_settings())

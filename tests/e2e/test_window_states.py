@@ -102,16 +102,20 @@ class WindowStatesTest(unittest.TestCase):
             below = session.wait_for(
                 lambda: [w for w in session.windows("^kolvi$") if w != top], "the second window")[0]
             session.run(["xdotool", "windowactivate", "--sync", str(below)])
-            session.settle(0.8)
+            # The other window really is the active one: had the window manager
+            # ignored the activation, the top window would win for no merit.
+            active = session.run(["xdotool", "getactivewindow"]).stdout.strip()
+            self.assertEqual(active, str(below))
 
-            image = session.screenshot()
-            px, py = locate_panel(image, session.client_origin(top))
+            px, py = locate_panel(session.screenshot(), session.client_origin(top))
             bx, by = session.client_origin(below)
             # A point of the top window's field that the other window covers.
             x, y = 200, 200
             sx, sy = px + FIELD[0] + x, py + FIELD[1] + y
             self.assertTrue(bx < sx and by < sy, "the windows overlap there")
-            self.assertEqual(image.at(sx, sy), field_pixel(0, (0, 0, 255), x, y))
+            expected = field_pixel(0, (0, 0, 255), x, y)
+            session.wait_for(lambda: session.screenshot().at(sx, sy) == expected,
+                             "the top window's field to show above the active window")
 
 
 if __name__ == "__main__":

@@ -74,8 +74,8 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     ConnectCodes();
     ConnectCommands();
 
-    instance_->onArguments = [this](const std::vector<std::string>& arguments) {
-        WMCopyData(arguments);
+    instance_->onArguments = [this](const std::vector<std::string>& records) {
+        WMCopyData(records);
     };
     UpdateInstanceLock();
 

@@ -10,8 +10,11 @@ from kolvi_session import FIELD, Session, locate_panel
 
 
 class WindowStatesTest(unittest.TestCase):
-    def to_tray(self, session, window):
-        session.key(window, "Escape")  # minimise
+    def to_tray(self, session, window, by_window_manager=False):
+        if by_window_manager:  # the title bar's minimise button
+            session.run(["xdotool", "windowminimize", str(window)])
+        else:
+            session.key(window, "Escape")
         session.wait_for(lambda: not session.windows("^kolvi$"), "kolvi to go to the tray")
         session.wait_for(lambda: str(window) not in session.client_list(),
                          "kolvi to leave the task bar")
@@ -28,10 +31,12 @@ class WindowStatesTest(unittest.TestCase):
         with Session(tray=True) as session:
             process = session.start_kolvi()
             window = session.main_window()
-            for name, click in (("left click", ("click", 1)), ("right click", ("click", 3)),
-                                ("double click", ("click", "--repeat", 2, "--delay", 80, 1))):
+            for name, click, by_window_manager in (
+                    ("left click", ("click", 1), False), ("right click", ("click", 3), False),
+                    ("double click", ("click", "--repeat", 2, "--delay", 80, 1), False),
+                    ("left click after the title bar's minimise", ("click", 1), True)):
                 with self.subTest(name):
-                    x, y = self.to_tray(session, window)
+                    x, y = self.to_tray(session, window, by_window_manager)
                     session.mouse(("mousemove", x, y), click)
                     self.assert_back_for_good(session, window)
                     self.assertIsNone(process.poll(), "kolvi keeps running")

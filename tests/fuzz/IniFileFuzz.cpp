@@ -1,6 +1,6 @@
 // Parses arbitrary bytes as a settings file, writes a few keys and checks that
 // the written file is canonical, stable and reads back what was written.
-#include "app/IniFile.h"
+#include "shell/IniFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
 // Arbitrary bytes from another process on the instance channel, split at
 // arbitrary points: the reader never crashes, never yields an over-long record,
 // and agrees with a reading of the whole stream at once.
-#include "app/InstanceRecord.h"
+#include "shell/InstanceRecord.h"
 
 #include <cstdint>
 #include <cstdlib>

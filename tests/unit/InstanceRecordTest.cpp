@@ -1,4 +1,4 @@
-#include "app/InstanceRecord.h"
+#include "shell/InstanceRecord.h"
 
 #include <gtest/gtest.h>
 

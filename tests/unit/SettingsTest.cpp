@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "app/ActionTable.h"
+#include "shell/Settings.h"
+#include "shell/ActionTable.h"
 
 #include <gtest/gtest.h>
 

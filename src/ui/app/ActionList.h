@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ActionTable.h"
+#include "shell/ActionTable.h"
 #include "TKNAction.h"
 
 #include <QObject>

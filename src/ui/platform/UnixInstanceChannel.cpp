@@ -4,7 +4,7 @@
 // POSIX so that a second start needs no GUI connection at all.
 #include "InstanceChannel.h"
 
-#include "app/InstanceRecord.h"
+#include "shell/InstanceRecord.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -4,7 +4,7 @@
 // the per-user place, and the user is told when the settings could not be kept.
 #include "TForm1.h"
 
-#include "WindowPlacement.h"
+#include "shell/WindowPlacement.h"
 #include "controls/TKNComboBox.h"
 #include "platform/KolviFile.h"
 #include "text/AnsiText.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ActionList.h"
-#include "Settings.h"
+#include "shell/Settings.h"
 #include "SettingsLocation.h"
 #include "color/ColorPicker.h"
 #include "lists/ColorHistory.h"

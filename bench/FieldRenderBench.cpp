@@ -18,7 +18,7 @@ struct SilentListener : PickerListener {
     void MarkerPlaced() override {}
     void StripImageChanged() override {}
     void SliderImageChanged() override {}
-    void FieldRowRendered() override {}
+    void FieldRowRendered(int) override {}
 };
 
 void BM_MemsetFloor(benchmark::State& state) {
@@ -36,7 +36,7 @@ BENCHMARK(BM_MemsetFloor);
 void BM_RenderField(benchmark::State& state) {
     SilentListener listener;
     ColorPicker picker(listener);
-    picker.PickerMode = static_cast<std::int16_t>(state.range(0));
+    picker.SetPickerMode(static_cast<std::int16_t>(state.range(0)));
     picker.ApplyMode();
     picker.SetColorRGB(200, 100, 50);
     int step = 0;

@@ -57,7 +57,7 @@ TEST_F(MainCommands, EverySettingSurvivesARestart) {
     ASSERT_FALSE(Saved().isEmpty());
 
     Reopen();
-    EXPECT_EQ(form->Picker().PickerMode, 2);
+    EXPECT_EQ(form->Picker().PickerMode(), 2);
     EXPECT_TRUE(form->ActionOptionMainMode2->isChecked());
     EXPECT_TRUE(form->ActionOptionLowerCase->isChecked());
     EXPECT_TRUE(form->Action("ActionOptionStayOnTop")->isChecked());

@@ -51,14 +51,14 @@ TEST_F(PickerInput, StripDragsSelectTheRowUnderThePointerFromEveryStripControl) 
         Send(row.widget, QEvent::MouseButtonPress, Qt::LeftButton, {3, 100});
         EXPECT_EQ(Current(), before) << "the press alone changes nothing";
         Send(row.widget, QEvent::MouseMove, Qt::LeftButton, {3, row.y});
-        EXPECT_EQ(form->Picker().BaseRow, row.baseRow);
+        EXPECT_EQ(form->Picker().BaseRow(), row.baseRow);
         Send(row.widget, QEvent::MouseButtonRelease, Qt::LeftButton, {3, row.y});
-        EXPECT_EQ(form->Picker().BaseRow, row.baseRow);
+        EXPECT_EQ(form->Picker().BaseRow(), row.baseRow);
         EXPECT_FALSE(form->BaseDragging);
         EXPECT_EQ(form->PanelBaseColor->Color(),
                   ToQColor(PixelAt(&form->Picker().StripBitmap(), 0, row.baseRow)));
-        EXPECT_EQ(Current(), PixelAt(&form->Picker().FieldBitmap(), form->Picker().FieldX,
-                                     form->Picker().FieldY));
+        EXPECT_EQ(Current(), PixelAt(&form->Picker().FieldBitmap(), form->Picker().FieldX(),
+                                     form->Picker().FieldY()));
     }
 }
 
@@ -72,8 +72,8 @@ TEST_F(PickerInput, FieldClicksPickOnReleaseAndDragsClampToTheEdges) {
 
     Send(field, QEvent::MouseButtonPress, Qt::LeftButton, {200, 100});
     Send(field, QEvent::MouseMove, Qt::LeftButton, {400, -30});
-    EXPECT_EQ(form->Picker().FieldX, 255);
-    EXPECT_EQ(form->Picker().FieldY, 0);
+    EXPECT_EQ(form->Picker().FieldX(), 255);
+    EXPECT_EQ(form->Picker().FieldY(), 0);
     Send(field, QEvent::MouseButtonRelease, Qt::LeftButton, {400, -30});
     EXPECT_EQ(Current(), MakeColor(255, 0, 0));
 

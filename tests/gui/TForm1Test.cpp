@@ -66,7 +66,7 @@ TEST_F(TForm1Start, FunctionKeysSwitchThePickerMode) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.mode);
         QTest::keyClick(form->ComboBoxMainColor, row.key);
-        EXPECT_EQ(form->Picker().PickerMode, row.mode);
+        EXPECT_EQ(form->Picker().PickerMode(), row.mode);
         EXPECT_TRUE(form->ActionListMain->Actions()[14 + row.mode]->isChecked());
         EXPECT_EQ(PixelOf(form->ImageMainImage, {128, 64}), row.fieldAt128x64);
     }
@@ -74,8 +74,8 @@ TEST_F(TForm1Start, FunctionKeysSwitchThePickerMode) {
 
 TEST_F(TForm1Start, MarkerRingIsDrawnOverTheFieldOnScreen) {
     form->SetColorRGB(128, 64, 64);
-    const int x = form->Picker().FieldX;
-    const int y = form->Picker().FieldY;
+    const int x = form->Picker().FieldX();
+    const int y = form->Picker().FieldY();
     const QImage shown = form->ImageMainImage->grab().toImage();
     EXPECT_EQ(shown.pixelColor(x, y - 4), QColor(y < 128 ? Qt::black : Qt::white));
     EXPECT_EQ(shown.pixelColor(x, y), QColor(128, 64, 64)) << "the picked pixel stays visible";

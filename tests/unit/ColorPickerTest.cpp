@@ -16,11 +16,11 @@ struct RecordingListener : PickerListener {
         ++currentSets;
     }
     void BaseColorSet(TColor color) override { base = color; }
-    void FieldImageChanged() override {}
+    void FieldImageChanged() override { ++fieldImages; }
     void MarkerPlaced() override {}
     void StripImageChanged() override {}
     void SliderImageChanged() override {}
-    void FieldRowRendered() override {
+    void FieldRowRendered(int) override {
         if (onRow) {
             onRow();
         }
@@ -28,6 +28,7 @@ struct RecordingListener : PickerListener {
     TColor current = 0xFFFFFFFF;
     TColor base = 0;
     int currentSets = 0;
+    int fieldImages = 0;
     std::function<void()> onRow;
 };
 
@@ -35,7 +36,7 @@ struct PickerFixture : ::testing::Test {
     RecordingListener listener;
     ColorPicker picker{listener};
     void Mode(int mode) {
-        picker.PickerMode = static_cast<std::int16_t>(mode);
+        picker.SetPickerMode(static_cast<std::int16_t>(mode));
         picker.ApplyMode();
     }
 };
@@ -62,19 +63,19 @@ TEST_F(PickerFixture, SetColorRGBPlacesTheMarkerAndReadsTheFieldBack) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         picker.SetColorRGB(row.r, row.g, row.b);
-        EXPECT_EQ(picker.BaseRow, row.baseRow);
-        EXPECT_EQ(picker.FieldX, row.fieldX);
-        EXPECT_EQ(picker.FieldY, row.fieldY);
+        EXPECT_EQ(picker.BaseRow(), row.baseRow);
+        EXPECT_EQ(picker.FieldX(), row.fieldX);
+        EXPECT_EQ(picker.FieldY(), row.fieldY);
         EXPECT_EQ(picker.CurrentColor(), row.current);
         EXPECT_EQ(listener.current, row.current);
-        EXPECT_FALSE(picker.RenderBusy);
+        EXPECT_FALSE(picker.RenderBusy());
     }
 }
 
 TEST_F(PickerFixture, FieldPositionOfTheWorkedExample) {
     EXPECT_EQ(picker.FieldPosition(200, 100, 50), 85);
-    EXPECT_EQ(picker.FieldY, 55);
-    EXPECT_EQ(picker.FieldX, 192);
+    EXPECT_EQ(picker.FieldY(), 55);
+    EXPECT_EQ(picker.FieldX(), 192);
 }
 
 TEST_F(PickerFixture, QuantisedModesSnapTheCurrentColour) {
@@ -84,11 +85,11 @@ TEST_F(PickerFixture, QuantisedModesSnapTheCurrentColour) {
 
     // Changing the mode keeps the marker where it is and reads the new field there.
     picker.SetColorRGB(200, 100, 50);
-    const int x = picker.FieldX;
-    const int y = picker.FieldY;
+    const int x = picker.FieldX();
+    const int y = picker.FieldY();
     Mode(Colors256Mode);
-    EXPECT_EQ(picker.FieldX, x);
-    EXPECT_EQ(picker.FieldY, y);
+    EXPECT_EQ(picker.FieldX(), x);
+    EXPECT_EQ(picker.FieldY(), y);
     EXPECT_EQ(picker.CurrentColor(), PixelAt(&picker.FieldBitmap(), x, y));
 }
 
@@ -159,9 +160,7 @@ TEST_F(PickerFixture, MarkerRingIsBlackOnTheUpperHalfAndWhiteBelow) {
     Mode(FullColorMode);
     picker.SetColorRGB(255, 0, 0);
     for (const auto& [y, pen] : {std::pair{127, TColor{0}}, std::pair{128, TColor{0xFFFFFF}}}) {
-        picker.FieldX = 100;
-        picker.FieldY = y;
-        picker.PlaceMarker();
+        picker.MoveMarker(100, y);
         const std::vector<Point>& ring = picker.MarkerPixels();
         const auto onRing = [&](int px, int py) {
             return std::any_of(ring.begin(), ring.end(),
@@ -180,49 +179,58 @@ TEST_F(PickerFixture, MarkerRingIsBlackOnTheUpperHalfAndWhiteBelow) {
 TEST_F(PickerFixture, FieldPositionsOutsideTheImageClampToTheEdge) {
     Mode(FullColorMode);
     picker.SetColorRGB(255, 0, 0);
-    picker.FieldX = 400;
-    picker.FieldY = -30;
-    picker.PlaceMarker();
-    EXPECT_EQ(picker.FieldX, 255);
-    EXPECT_EQ(picker.FieldY, 0);
-    picker.BaseRow = 999;
-    picker.SelectBaseRow(false);
-    EXPECT_EQ(picker.BaseRow, 252);
+    picker.MoveMarker(400, -30);
+    EXPECT_EQ(picker.FieldX(), 255);
+    EXPECT_EQ(picker.FieldY(), 0);
+    picker.SelectStripRow(999, false);
+    EXPECT_EQ(picker.BaseRow(), 252);
 }
 
 TEST_F(PickerFixture, SliderPointsAtTheBaseRow) {
     Mode(FullColorMode);
     picker.SetColorRGB(0, 0, 255);
     const Bitmap24& slider = picker.SliderImage();
-    const int row = picker.BaseRow;
+    const int row = picker.BaseRow();
     EXPECT_EQ(PixelAt(&slider, 0, row + 5), 0u) << "tip outlined in black";
     EXPECT_EQ(PixelAt(&slider, 7, row + 5), picker.BaseColor()) << "filled with the base colour";
     EXPECT_EQ(PixelAt(&slider, 11, row + 5), ResolveColor(clBtnFace));
     EXPECT_EQ(PixelAt(&slider, 5, row - 3), ResolveColor(clBtnFace));
 }
 
-TEST_F(PickerFixture, ANewerRequestDuringARenderRestartsItAndFollowCatchesUp) {
-    Mode(FullColorMode);
-    picker.SetColorRGB(255, 0, 0);
-    int rows = 0;
-    bool moved = false;
-    listener.onRow = [&] {
-        ++rows;
-        if (!moved && rows == 100) {
-            moved = true;
-            picker.BaseRow = 84; // a strip move arriving mid-render
-            picker.RenderRow = 0;
-            picker.SelectBaseRow(true);
-        }
-    };
-    rows = 0;
-    picker.BaseRow = 42;
-    picker.SelectBaseRow(true);
-    // 100 rows, a restart from row 0 (256), then the follow-up render for blue (256).
-    EXPECT_EQ(rows, 100 + 256 + 256);
-    EXPECT_FALSE(picker.RenderBusy);
-    EXPECT_EQ(picker.BaseColor(), MakeColor(0, 0, 255));
-    EXPECT_EQ(PixelAt(&picker.FieldBitmap(), 255, 0), MakeColor(0, 0, 255));
+TEST_F(PickerFixture, TheNewestRequestReplacesARunningRenderAndIsDrawnAsAFreshOneWould) {
+    // Strip moves arriving between the rows of running renders, as a fast drag
+    // delivers them; the last one is where the drag stopped.
+    const int moves[] = {84, 120, 30, 200};
+    for (const bool follow : {true, false}) {
+        SCOPED_TRACE(follow ? "dragging" : "released");
+        Mode(FullColorMode);
+        picker.SetColorRGB(255, 0, 0);
+        std::size_t next = 0;
+        int rows = 0;
+        listener.onRow = [&] {
+            if (++rows % 60 == 0 && next < std::size(moves)) {
+                picker.SelectStripRow(moves[next++], follow);
+            }
+        };
+        listener.fieldImages = 0;
+        picker.SelectStripRow(42, follow);
+        listener.onRow = nullptr;
+        ASSERT_EQ(next, std::size(moves));
+        EXPECT_FALSE(picker.RenderBusy());
+        EXPECT_EQ(listener.fieldImages, 1) << "no stale field reached the screen";
+
+        RecordingListener freshListener;
+        ColorPicker fresh{freshListener};
+        fresh.ApplyMode();
+        fresh.MoveMarker(picker.FieldX(), picker.FieldY());
+        fresh.SelectStripRow(200, false);
+        EXPECT_EQ(picker.BaseColor(), fresh.BaseColor());
+        EXPECT_TRUE(
+            std::equal(picker.FieldBitmap().Bytes(),
+                       picker.FieldBitmap().Bytes() + FieldSize * picker.FieldBitmap().Stride(),
+                       fresh.FieldBitmap().Bytes()));
+        EXPECT_EQ(picker.CurrentColor(), fresh.CurrentColor());
+    }
 }
 
 TEST_F(PickerFixture, RequestsDuringARenderAreDrawnWholeOnceItEnds) {
@@ -235,7 +243,7 @@ TEST_F(PickerFixture, RequestsDuringARenderAreDrawnWholeOnceItEnds) {
     const Row rows[] = {
         {"a mode switch",
          [](ColorPicker& p) {
-             p.PickerMode = WebSafeMode;
+             p.SetPickerMode(WebSafeMode);
              p.ApplyMode();
          },
          MakeColor(255, 0, 0),
@@ -259,7 +267,7 @@ TEST_F(PickerFixture, RequestsDuringARenderAreDrawnWholeOnceItEnds) {
         listener.onRow = nullptr;
         EXPECT_EQ(picker.CurrentColor(), row.current);
         EXPECT_EQ(picker.CurrentColor(),
-                  PixelAt(&picker.FieldBitmap(), picker.FieldX, picker.FieldY));
+                  PixelAt(&picker.FieldBitmap(), picker.FieldX(), picker.FieldY()));
         for (int y = 0; y < FieldSize && !row.levels.empty(); ++y) {
             for (int x = 0; x < FieldSize; ++x) {
                 const RGB c = SplitRGB(PixelAt(&picker.FieldBitmap(), x, y));
@@ -275,8 +283,7 @@ TEST_F(PickerFixture, AnErrorInsideARenderDoesNotBlockLaterRenders) {
     Mode(FullColorMode);
     listener.onRow = [] { throw std::runtime_error("row hook failed"); };
     EXPECT_THROW(picker.SetColorRGB(0, 0, 255), std::runtime_error);
-    EXPECT_FALSE(picker.RenderBusy);
-    EXPECT_EQ(picker.RenderRow, 0);
+    EXPECT_FALSE(picker.RenderBusy());
     listener.onRow = nullptr;
     picker.SetColorRGB(0, 255, 0);
     EXPECT_EQ(picker.CurrentColor(), MakeColor(0, 255, 0));

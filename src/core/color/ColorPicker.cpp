@@ -13,24 +13,17 @@ namespace {
 constexpr TColor Black = 0x000000;
 constexpr TColor White = 0xFFFFFF;
 
-// Clears the busy flag and the row counter however the render ends, so that an
-// error inside one render never blocks the later ones.
+// Clears the busy flag however the render ends, so that an error inside one
+// render never blocks the later ones.
 class RenderScope {
   public:
-    RenderScope(bool& busy, int& row) : busy_(busy), row_(row) {
-        busy_ = true;
-        row_ = 0;
-    }
-    ~RenderScope() {
-        busy_ = false;
-        row_ = 0;
-    }
+    explicit RenderScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~RenderScope() { busy_ = false; }
     RenderScope(const RenderScope&) = delete;
     RenderScope& operator=(const RenderScope&) = delete;
 
   private:
     bool& busy_;
-    int& row_;
 };
 
 } // namespace
@@ -50,10 +43,9 @@ void ColorPicker::SetColorRGB(int r, int g, int b) {
     g = Clamp255(g);
     b = Clamp255(b);
     if (r == 0 && g == 0 && b == 0) {
-        BaseRow = 0;
-        RenderRow = 0;
-        FieldX = 0;
-        FieldY = 255;
+        baseRow_ = 0;
+        fieldX_ = 0;
+        fieldY_ = 255;
         SelectBaseRow(false);
         return;
     }
@@ -87,38 +79,48 @@ void ColorPicker::SetColorRGB(int r, int g, int b) {
     const int a = d == minValue ? 0 : d * 42 / 255;
     const int b2 = (255 - d) * 42 / 255;
     if (maxChannel == Red && minChannel == Green) {
-        BaseRow = a;
+        baseRow_ = a;
     } else if (maxChannel == Blue && minChannel == Green) {
-        BaseRow = 42 + b2;
+        baseRow_ = 42 + b2;
     } else if (maxChannel == Blue && minChannel == Red) {
-        BaseRow = 84 + a;
+        baseRow_ = 84 + a;
     } else if (maxChannel == Green && minChannel == Red) {
-        BaseRow = 126 + b2;
+        baseRow_ = 126 + b2;
     } else if (maxChannel == Green && minChannel == Blue) {
-        BaseRow = 168 + a;
+        baseRow_ = 168 + a;
     } else {
-        BaseRow = 210 + b2;
+        baseRow_ = 210 + b2;
     }
 
-    RenderRow = 0;
     SelectBaseHue(hue[Red], hue[Green], hue[Blue]);
 }
 
 int ColorPicker::FieldPosition(int maxValue, int midValue, int minValue) {
-    FieldY = Clamp255(255 - maxValue);
-    if (FieldY == 255) {
-        FieldX = 255;
+    fieldY_ = Clamp255(255 - maxValue);
+    if (fieldY_ == 255) {
+        fieldX_ = 255;
         return 0;
     }
-    FieldX = 255 - (minValue * 255) / (255 - FieldY);
+    fieldX_ = 255 - (minValue * 255) / (255 - fieldY_);
     if (midValue == minValue) {
         return 0;
     }
-    return Clamp255(((midValue * 255) / (255 - FieldY) + FieldX - 255) * 255 / FieldX);
+    return Clamp255(((midValue * 255) / (255 - fieldY_) + fieldX_ - 255) * 255 / fieldX_);
+}
+
+void ColorPicker::SelectStripRow(int row, bool follow) {
+    baseRow_ = row;
+    SelectBaseRow(follow);
+}
+
+void ColorPicker::MoveMarker(int x, int y) {
+    fieldX_ = x;
+    fieldY_ = y;
+    PlaceMarker();
 }
 
 void ColorPicker::BuildQuantTables() {
-    tables_ = kolvi::BuildQuantTables(PickerMode);
+    tables_ = kolvi::BuildQuantTables(pickerMode_);
     renderer_.SetTables(tables_);
 }
 
@@ -128,10 +130,11 @@ void ColorPicker::RenderBaseStrip() {
 }
 
 void ColorPicker::RenderField(TColor base, bool follow) {
-    if (RenderBusy) {
+    if (renderBusy_) {
         // Input handled between the rows of a running render: the newest such
-        // request is rendered as soon as the running render ends, so the field
-        // always ends up drawn whole, for the latest colour and mode.
+        // request replaces it. The running render stops after its row and the
+        // newest is drawn whole, so the field always ends up drawn for the
+        // latest colour and mode, and no stale render is finished first.
         pending_ = RenderRequest{base, follow};
         return;
     }
@@ -139,10 +142,10 @@ void ColorPicker::RenderField(TColor base, bool follow) {
     while (next) {
         const RenderRequest request = *next;
         pending_.reset();
-        RenderWholeField(request.base);
+        const bool finished = RenderWholeField(request.base);
         if (pending_) {
             next = pending_;
-        } else if (request.follow && baseColor_ != request.base) {
+        } else if (finished && request.follow && baseColor_ != request.base) {
             next = RenderRequest{baseColor_, true};
         } else {
             next.reset();
@@ -150,29 +153,31 @@ void ColorPicker::RenderField(TColor base, bool follow) {
     }
 }
 
-void ColorPicker::RenderWholeField(TColor base) {
+bool ColorPicker::RenderWholeField(TColor base) {
     const RGB rgb = SplitRGB(base);
     renderer_.Begin(tables_.red[static_cast<std::size_t>(Clamp255(rgb.r))],
                     tables_.green[static_cast<std::size_t>(Clamp255(rgb.g))],
                     tables_.blue[static_cast<std::size_t>(Clamp255(rgb.b))]);
     {
-        RenderScope scope(RenderBusy, RenderRow);
-        while (RenderRow < FieldSize) {
-            const int y = std::max(RenderRow, 0);
+        RenderScope scope(renderBusy_);
+        for (int y = 0; y < FieldSize; ++y) {
             renderer_.RenderRow(y, field_.Row(y));
-            RenderRow = y + 1;
-            listener_.FieldRowRendered();
+            listener_.FieldRowRendered(y + 1);
+            if (pending_) {
+                return false;
+            }
         }
     }
     listener_.FieldImageChanged();
     PlaceMarker();
+    return true;
 }
 
 void ColorPicker::PlaceMarker() {
-    FieldX = std::clamp(FieldX, 0, FieldSize - 1);
-    FieldY = std::clamp(FieldY, 0, FieldSize - 1);
-    const int x = FieldX;
-    const int y = FieldY;
+    fieldX_ = std::clamp(fieldX_, 0, FieldSize - 1);
+    fieldY_ = std::clamp(fieldY_, 0, FieldSize - 1);
+    const int x = fieldX_;
+    const int y = fieldY_;
     const std::array<Point, 9> ring = {{{x - 2, y - 4},
                                         {x + 2, y - 4},
                                         {x + 4, y - 2},
@@ -183,29 +188,29 @@ void ColorPicker::PlaceMarker() {
                                         {x - 4, y - 2},
                                         {x - 2, y - 4}}};
     markerPixels_ = PolylinePixels(ring);
-    markerPen_ = FieldY < FieldSize / 2 ? Black : White;
+    markerPen_ = fieldY_ < FieldSize / 2 ? Black : White;
     listener_.MarkerPlaced();
-    SetCurrentColor(PixelAt(&field_, FieldX, FieldY));
+    SetCurrentColor(PixelAt(&field_, fieldX_, fieldY_));
 }
 
 void ColorPicker::SelectBaseRow(bool follow) {
-    BaseRow = std::clamp(BaseRow, 0, StripHeight - 1);
-    SetBaseColor(PixelAt(&strip_, 0, BaseRow));
+    baseRow_ = std::clamp(baseRow_, 0, StripHeight - 1);
+    SetBaseColor(PixelAt(&strip_, 0, baseRow_));
     RenderField(baseColor_, follow);
     DrawSlider();
 }
 
 void ColorPicker::SelectBaseHue(int r, int g, int b) {
-    BaseRow = std::clamp(BaseRow, 0, StripHeight - 1);
-    SetBaseColor(PixelAt(&strip_, 0, BaseRow));
+    baseRow_ = std::clamp(baseRow_, 0, StripHeight - 1);
+    SetBaseColor(PixelAt(&strip_, 0, baseRow_));
     RenderField(MakeColor(r, g, b), false);
     DrawSlider();
 }
 
 void ColorPicker::DrawSlider() {
-    BaseRow = std::clamp(BaseRow, 0, StripHeight - 1);
+    baseRow_ = std::clamp(baseRow_, 0, StripHeight - 1);
     slider_.Fill(ResolveColor(clBtnFace));
-    const std::array<Point, 3> pointer = {{{0, BaseRow + 5}, {10, BaseRow}, {10, BaseRow + 10}}};
+    const std::array<Point, 3> pointer = {{{0, baseRow_ + 5}, {10, baseRow_}, {10, baseRow_ + 10}}};
     FillConvexPolygon(slider_, pointer, ResolveColor(baseColor_));
     const std::array<Point, 4> outline = {{pointer[0], pointer[1], pointer[2], pointer[0]}};
     DrawPolyline(slider_, outline, Black);

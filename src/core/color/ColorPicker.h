@@ -29,9 +29,10 @@ class PickerListener {
     virtual void MarkerPlaced() = 0;
     virtual void StripImageChanged() = 0;
     virtual void SliderImageChanged() = 0;
-    // Called after every rendered field row; pending input may run here. A
-    // newer render requested meanwhile follows once the running one ends.
-    virtual void FieldRowRendered() = 0;
+    // Called after every rendered field row (`row` rows are done); pending
+    // input may run here. A render requested meanwhile replaces the running
+    // one: that stops after this row, and the newest request is rendered.
+    virtual void FieldRowRendered(int row) = 0;
 };
 
 // The picker state and the algorithms that turn a colour into a strip row and a
@@ -47,6 +48,13 @@ class ColorPicker {
     void SetColor(TColor color);
     void SetColorRGB(int r, int g, int b);
     int FieldPosition(int maxValue, int midValue, int minValue);
+
+    // The strip row chosen by the strip, its frame or the slider.
+    void SelectStripRow(int row, bool follow);
+    // The marker moved to a field position (clamped to the field).
+    void MoveMarker(int x, int y);
+    // Takes effect with ApplyMode.
+    void SetPickerMode(std::int16_t mode) { pickerMode_ = mode; }
 
     void BuildQuantTables();
     void RenderBaseStrip();
@@ -70,13 +78,11 @@ class ColorPicker {
     const Bitmap24& StripBitmap() const { return strip_; }
     const Bitmap24& SliderImage() const { return slider_; }
 
-    std::int16_t PickerMode = FullColorMode;
-    int BaseRow = 0;
-    int FieldX = 0;
-    int FieldY = 0;
-    // Row of the running field render; resetting it to 0 restarts that render.
-    int RenderRow = 0;
-    bool RenderBusy = false;
+    std::int16_t PickerMode() const { return pickerMode_; }
+    int BaseRow() const { return baseRow_; }
+    int FieldX() const { return fieldX_; }
+    int FieldY() const { return fieldY_; }
+    bool RenderBusy() const { return renderBusy_; }
 
   private:
     struct RenderRequest {
@@ -84,7 +90,8 @@ class ColorPicker {
         bool follow;
     };
 
-    void RenderWholeField(TColor base);
+    // False when a newer request stopped it before its last row.
+    bool RenderWholeField(TColor base);
     void SetCurrentColor(TColor color);
     void SetBaseColor(TColor color);
 
@@ -97,6 +104,11 @@ class ColorPicker {
     Bitmap24 strip_{StripWidth, StripHeight};
     Bitmap24 slider_{SliderWidth, SliderHeight};
     std::optional<RenderRequest> pending_;
+    std::int16_t pickerMode_ = FullColorMode;
+    int baseRow_ = 0;
+    int fieldX_ = 0;
+    int fieldY_ = 0;
+    bool renderBusy_ = false;
     TColor currentColor_ = 0;
     TColor baseColor_ = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/ActionTable.h"
 #include "TKNAction.h"
+#include "shell/ActionTable.h"
 
 #include <QObject>
 #include <QString>

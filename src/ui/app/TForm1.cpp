@@ -285,14 +285,14 @@ void TForm1::ActivateFrontWindow() {
 }
 
 void TForm1::ApplyMode() {
-    ActionOptionMainMode0->setChecked(picker_.PickerMode == 0);
-    ActionOptionMainMode1->setChecked(picker_.PickerMode == 1);
-    ActionOptionMainMode2->setChecked(picker_.PickerMode == 2);
+    ActionOptionMainMode0->setChecked(picker_.PickerMode() == 0);
+    ActionOptionMainMode1->setChecked(picker_.PickerMode() == 1);
+    ActionOptionMainMode2->setChecked(picker_.PickerMode() == 2);
     picker_.ApplyMode();
 }
 
 void TForm1::ActionOptionMainModeExecute(int mode) {
-    picker_.PickerMode = static_cast<std::int16_t>(mode);
+    picker_.SetPickerMode(static_cast<std::int16_t>(mode));
     ApplyMode();
 }
 
@@ -377,8 +377,8 @@ void TForm1::SliderImageChanged() {
     ImageBaseSlider->SetImage(WrapBitmap(picker_.SliderImage()));
 }
 
-void TForm1::FieldRowRendered() {
-    if (picker_.RenderRow <= 1) {
+void TForm1::FieldRowRendered(int row) {
+    if (row <= 1) {
         renderClock_.start();
     } else if (renderClock_.elapsed() >= RenderPumpAfterMs) {
         QApplication::processEvents();

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ActionList.h"
-#include "shell/Settings.h"
 #include "SettingsLocation.h"
 #include "color/ColorPicker.h"
 #include "lists/ColorHistory.h"
+#include "shell/Settings.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -167,7 +167,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     void MarkerPlaced() override;
     void StripImageChanged() override;
     void SliderImageChanged() override;
-    void FieldRowRendered() override;
+    void FieldRowRendered(int row) override;
 
     void ActionOptionMainModeExecute(int mode);
 

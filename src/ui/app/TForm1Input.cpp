@@ -93,9 +93,7 @@ void TForm1::ImageBaseImageMouseMove(int y) {
     if (!BaseDragging) {
         return;
     }
-    picker_.BaseRow = y;
-    picker_.RenderRow = 0;
-    picker_.SelectBaseRow(true);
+    picker_.SelectStripRow(y, true);
 }
 
 void TForm1::ImageBaseImageMouseUp(int y) {
@@ -103,9 +101,7 @@ void TForm1::ImageBaseImageMouseUp(int y) {
         return;
     }
     BaseDragging = false;
-    picker_.BaseRow = y;
-    picker_.RenderRow = 0;
-    picker_.SelectBaseRow(false);
+    picker_.SelectStripRow(y, false);
 }
 
 void TForm1::ImageMainImageMouseDown(Qt::MouseButton button) {
@@ -118,9 +114,7 @@ void TForm1::ImageMainImageMouseMove(QPoint position) {
     if (!FieldDragging) {
         return;
     }
-    picker_.FieldX = position.x();
-    picker_.FieldY = position.y();
-    picker_.PlaceMarker();
+    picker_.MoveMarker(position.x(), position.y());
 }
 
 void TForm1::ImageMainImageMouseUp(QPoint position) {
@@ -128,9 +122,7 @@ void TForm1::ImageMainImageMouseUp(QPoint position) {
         return;
     }
     FieldDragging = false;
-    picker_.FieldX = position.x();
-    picker_.FieldY = position.y();
-    picker_.PlaceMarker();
+    picker_.MoveMarker(position.x(), position.y());
 }
 
 void TForm1::PanelColorMouseDown(TKNPanel* swatch, Qt::MouseButton button) {

@@ -4,9 +4,9 @@
 // the per-user place, and the user is told when the settings could not be kept.
 #include "TForm1.h"
 
-#include "shell/WindowPlacement.h"
 #include "controls/TKNComboBox.h"
 #include "platform/KolviFile.h"
+#include "shell/WindowPlacement.h"
 #include "text/AnsiText.h"
 
 #include <QApplication>
@@ -49,7 +49,7 @@ Settings TForm1::CurrentSettings() const {
     Settings s = loaded_;
     s.x = x();
     s.y = y();
-    s.mode = picker_.PickerMode;
+    s.mode = picker_.PickerMode();
     s.visible = ActionOptionSub->isChecked();
     s.lowercase = ActionOptionLowerCase->isChecked();
     s.window = ActionOptionStayOnTop->isChecked();
@@ -90,7 +90,7 @@ void TForm1::LoadSettingsFile() {
     const Settings& s = loaded_;
 
     move(PlaceOnAScreen(s.x, s.y));
-    picker_.PickerMode = static_cast<std::int16_t>(s.mode);
+    picker_.SetPickerMode(static_cast<std::int16_t>(s.mode));
     ActionOptionSub->setChecked(s.visible);
     ActionOptionLowerCase->setChecked(s.lowercase);
     ActionOptionStayOnTop->setChecked(s.window);

@@ -1,90 +1,149 @@
 #include "Settings.h"
 
+#include "ActionTable.h"
 #include "color/ColorCode.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace kolvi {
 
 namespace {
 
-constexpr std::string_view Position = "Position";
-constexpr std::string_view Options = "Options";
-constexpr std::string_view Design = "Design";
-constexpr std::string_view Ruler = "Ruler";
-constexpr std::string_view Action = "Action";
+// The main window's designed position and outer size; the ruler rectangle's
+// default size.
+constexpr std::int32_t DesignLeft = 189;
+constexpr std::int32_t DesignTop = 113;
+constexpr std::int32_t DesignWidth = 417;
+constexpr std::int32_t DesignHeight = 330;
 
-TColor ReadColor(const IniFile& file, std::string_view section, std::string_view key,
-                 TColor fallback) {
-    // The default text is the fallback's code as resolved now; an unreadable
-    // text falls back to the colour itself.
-    return ParseColorCode(file.ReadString(section, key, FormatColorCode(fallback)), fallback);
+bool DesignedCheck(std::string_view action) {
+    for (const auto specs : {MainActionSpecs(), RulerActionSpecs()}) {
+        for (const ActionSpec& spec : specs) {
+            if (spec.name == action) {
+                return spec.checked;
+            }
+        }
+    }
+    throw std::logic_error("settings table names an unknown action");
+}
+
+std::vector<SettingKey> BuildKeys() {
+    using T = SettingType;
+    const auto check = [](const char* section, const char* name, const char* action) {
+        return SettingKey{section, name, T::Boolean, action, DesignedCheck(action)};
+    };
+    std::vector<SettingKey> keys = {
+        {"Position", "x", T::Integer, "Form1.Left", DesignLeft},
+        {"Position", "y", T::Integer, "Form1.Top", DesignTop},
+        {"Position", "Mode", T::Integer, "PickerMode", 0, {}, 0, 2},
+        check("Options", "visible", "ActionOptionSub"),
+        check("Options", "lowercase", "ActionOptionLowerCase"),
+        check("Options", "window", "ActionOptionStayOnTop"),
+        check("Options", "task", "ActionOptionMinimizeHide"),
+        check("Options", "RulerRun", "ActionOptionRulerRun"),
+        check("Options", "Mutex", "ActionOptionMutex"),
+        {"Options", "FontName", T::String, "ComboBoxMainColor.FontName", std::string("Terminal")},
+        {"Options", "OutMode", T::Integer, "OutMode", 0, {}, 0, 2},
+        {"Options", "ColorStr", T::Color, "CurrentColor", TColor{0x000000FF}},
+        {"Design", "FontColor", T::Color, "TestFontColor", clWindowText},
+        {"Design", "BGColor", T::Color, "TestBackColor", clWindow},
+        {"Ruler", "X", T::Integer, "RulerRect.Left", 0, "Form1.Left"},
+        {"Ruler", "Y", T::Integer, "RulerRect.Top", 0, "Form1.Top"},
+        {"Ruler", "W", T::Integer, "RulerRect.Width", DesignWidth},
+        {"Ruler", "H", T::Integer, "RulerRect.Height", DesignHeight},
+        check("Ruler", "StayOnTop", "ActionRulerStayOnTop"),
+        check("Ruler", "MainColor", "ActionRulerMainColor"),
+    };
+    // Every command of the main and ruler lists keeps its shortcut.
+    for (const auto specs : {MainActionSpecs(), RulerActionSpecs()}) {
+        for (const ActionSpec& spec : specs) {
+            keys.push_back({"Action", spec.name, T::Shortcut, std::string(spec.name) + ".ShortCut",
+                            spec.shortcut});
+        }
+    }
+    return keys;
+}
+
+SettingValue ReadValue(const IniFile& file, const SettingKey& key, const SettingValue& fallback) {
+    switch (key.type) {
+    case SettingType::Integer:
+        return std::clamp(file.ReadInteger(key.section, key.name, std::get<std::int32_t>(fallback)),
+                          key.minimum, key.maximum);
+    case SettingType::Boolean:
+        return file.ReadBool(key.section, key.name, std::get<bool>(fallback));
+    case SettingType::String:
+        return file.ReadString(key.section, key.name, std::get<std::string>(fallback));
+    case SettingType::Color: {
+        // The default text is the fallback's code as resolved now; an
+        // unreadable text falls back to the colour itself.
+        const TColor colour = std::get<TColor>(fallback);
+        return ParseColorCode(file.ReadString(key.section, key.name, FormatColorCode(colour)),
+                              colour);
+    }
+    case SettingType::Shortcut:
+        return static_cast<std::uint16_t>(
+            file.ReadInteger(key.section, key.name, std::get<std::uint16_t>(fallback)) & 0xFFFF);
+    }
+    throw std::logic_error("unknown setting type");
+}
+
+void WriteValue(IniFile& file, const SettingKey& key, const SettingValue& value) {
+    switch (key.type) {
+    case SettingType::Integer:
+        file.WriteInteger(key.section, key.name, std::get<std::int32_t>(value));
+        return;
+    case SettingType::Boolean:
+        file.WriteBool(key.section, key.name, std::get<bool>(value));
+        return;
+    case SettingType::String:
+        file.WriteString(key.section, key.name, std::get<std::string>(value));
+        return;
+    case SettingType::Color:
+        file.WriteString(key.section, key.name, FormatColorCode(std::get<TColor>(value)));
+        return;
+    case SettingType::Shortcut:
+        file.WriteInteger(key.section, key.name, std::get<std::uint16_t>(value));
+        return;
+    }
 }
 
 } // namespace
 
-Settings LoadSettings(const IniFile& file, const Settings& current, int designWidth,
-                      int designHeight) {
-    Settings s = current;
-    s.x = file.ReadInteger(Position, "x", current.x);
-    s.y = file.ReadInteger(Position, "y", current.y);
-    s.mode = std::clamp(file.ReadInteger(Position, "Mode", 0), 0, 2);
-
-    s.visible = file.ReadBool(Options, "visible", current.visible);
-    s.lowercase = file.ReadBool(Options, "lowercase", current.lowercase);
-    s.window = file.ReadBool(Options, "window", current.window);
-    s.task = file.ReadBool(Options, "task", current.task);
-    s.rulerRun = file.ReadBool(Options, "RulerRun", current.rulerRun);
-    s.mutex = file.ReadBool(Options, "Mutex", current.mutex);
-    s.fontName = file.ReadString(Options, "FontName", current.fontName);
-    s.outMode = std::clamp(file.ReadInteger(Options, "OutMode", 0), 0, 2);
-    s.colorStr = ReadColor(file, Options, "ColorStr", 0x000000FF);
-
-    s.fontColor = ReadColor(file, Design, "FontColor", clWindowText);
-    s.bgColor = ReadColor(file, Design, "BGColor", clWindow);
-
-    s.rulerX = file.ReadInteger(Ruler, "X", s.x);
-    s.rulerY = file.ReadInteger(Ruler, "Y", s.y);
-    s.rulerW = file.ReadInteger(Ruler, "W", designWidth);
-    s.rulerH = file.ReadInteger(Ruler, "H", designHeight);
-    s.rulerStayOnTop = file.ReadBool(Ruler, "StayOnTop", current.rulerStayOnTop);
-    s.rulerMainColor = file.ReadBool(Ruler, "MainColor", current.rulerMainColor);
-
-    for (ShortcutSetting& shortcut : s.shortcuts) {
-        // A shortcut is a 16-bit value; wider numbers keep their low 16 bits.
-        shortcut.shortcut = static_cast<std::uint16_t>(
-            file.ReadInteger(Action, shortcut.action, shortcut.shortcut) & 0xFFFF);
-    }
-    return s;
+const std::vector<SettingKey>& SettingsKeys() {
+    static const std::vector<SettingKey> keys = BuildKeys();
+    return keys;
 }
 
-void SaveSettings(const Settings& s, IniFile& file) {
-    file.WriteInteger(Position, "x", s.x);
-    file.WriteInteger(Position, "y", s.y);
-    file.WriteInteger(Position, "Mode", s.mode);
+void SettingValues::Set(std::string_view target, SettingValue value) {
+    if (const auto found = values_.find(target); found != values_.end()) {
+        found->second = std::move(value);
+    } else {
+        values_.emplace(std::string(target), std::move(value));
+    }
+}
 
-    file.WriteBool(Options, "visible", s.visible);
-    file.WriteBool(Options, "lowercase", s.lowercase);
-    file.WriteBool(Options, "window", s.window);
-    file.WriteBool(Options, "task", s.task);
-    file.WriteBool(Options, "RulerRun", s.rulerRun);
-    file.WriteBool(Options, "Mutex", s.mutex);
-    file.WriteString(Options, "FontName", s.fontName);
-    file.WriteInteger(Options, "OutMode", s.outMode);
-    file.WriteString(Options, "ColorStr", FormatColorCode(s.colorStr));
+const SettingValue& SettingValues::Value(std::string_view target) const {
+    const auto found = values_.find(target);
+    if (found == values_.end()) {
+        throw std::out_of_range("no setting value for " + std::string(target));
+    }
+    return found->second;
+}
 
-    file.WriteString(Design, "FontColor", FormatColorCode(s.fontColor));
-    file.WriteString(Design, "BGColor", FormatColorCode(s.bgColor));
+SettingValues LoadSettings(const IniFile& file) {
+    SettingValues values;
+    for (const SettingKey& key : SettingsKeys()) {
+        const SettingValue& fallback =
+            key.defaultTarget.empty() ? key.defaultValue : values.Value(key.defaultTarget);
+        values.Set(key.target, ReadValue(file, key, fallback));
+    }
+    return values;
+}
 
-    file.WriteInteger(Ruler, "X", s.rulerX);
-    file.WriteInteger(Ruler, "Y", s.rulerY);
-    file.WriteInteger(Ruler, "W", s.rulerW);
-    file.WriteInteger(Ruler, "H", s.rulerH);
-    file.WriteBool(Ruler, "StayOnTop", s.rulerStayOnTop);
-    file.WriteBool(Ruler, "MainColor", s.rulerMainColor);
-
-    for (const ShortcutSetting& shortcut : s.shortcuts) {
-        file.WriteInteger(Action, shortcut.action, shortcut.shortcut);
+void SaveSettings(const SettingValues& values, IniFile& file) {
+    for (const SettingKey& key : SettingsKeys()) {
+        WriteValue(file, key, values.Value(key.target));
     }
 }
 

@@ -80,8 +80,8 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     UpdateInstanceLock();
 
     ApplyMode();
-    SetColor(loaded_.colorStr);
-    PanelBeforeColor->SetColor(ToQColor(loaded_.colorStr));
+    SetColor(startColor_);
+    PanelBeforeColor->SetColor(ToQColor(startColor_));
     // Ruler mode at start needs the ruler window; until it exists kolvi starts
     // as the picker, so it never starts with nothing visible.
 }

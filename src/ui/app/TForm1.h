@@ -13,6 +13,7 @@
 #include <QSystemTrayIcon>
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -146,7 +147,11 @@ class TForm1 : public QMainWindow, private PickerListener {
     void CreateActions();
     void CreateMenus();
     void ConnectCommands();
-    Settings CurrentSettings() const;
+    struct WindowSetting;
+    static std::span<const WindowSetting> WindowSettings();
+    SettingValue SettingOf(const std::string& target) const;
+    void ApplySetting(const std::string& target, const SettingValue& value);
+    SettingValues CurrentSettings() const;
     void LoadSettingsFile();
     void ReportSettingsReadProblem();
     // The stored position, or the nearest one from which the window can be reached.
@@ -177,7 +182,9 @@ class TForm1 : public QMainWindow, private PickerListener {
     // The file as read at start: written back at close with kolvi's keys
     // replaced, so entries kolvi does not know survive.
     IniFile settingsFile_;
-    Settings loaded_;
+    // The font face's name as the file holds it (bytes of any code page).
+    std::string fontNameBytes_;
+    TColor startColor_ = 0x000000FF;
     // A settings file that exists but was not read (not a regular file, too
     // large, unreadable), and why.
     QString refusedSettingsFile_;

@@ -18,12 +18,13 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace kolvi {
 
 namespace {
 
-// The main window's designed outer size, the default ruler rectangle's size.
+// The main window's designed outer size.
 constexpr int DesignWidth = 417;
 constexpr int DesignHeight = 330;
 
@@ -45,38 +46,106 @@ void TellOnStderr(const QString& text) {
 
 } // namespace
 
-Settings TForm1::CurrentSettings() const {
-    Settings s = loaded_;
-    s.x = x();
-    s.y = y();
-    s.mode = picker_.PickerMode();
-    s.visible = ActionOptionSub->isChecked();
-    s.lowercase = ActionOptionLowerCase->isChecked();
-    s.window = ActionOptionStayOnTop->isChecked();
-    s.task = ActionOptionMinimizeHide->isChecked();
-    s.rulerRun = ActionOptionRulerRun->isChecked();
-    s.mutex = ActionOptionMutex->isChecked();
-    s.outMode = OutMode;
-    s.colorStr = picker_.CurrentColor();
-    s.fontColor = TestFontColor;
-    s.bgColor = TestBackColor;
-    s.rulerX = RulerRect.x();
-    s.rulerY = RulerRect.y();
-    s.rulerW = RulerRect.width();
-    s.rulerH = RulerRect.height();
-    s.rulerStayOnTop = Action("ActionRulerStayOnTop")->isChecked();
-    s.rulerMainColor = Action("ActionRulerMainColor")->isChecked();
-    s.shortcuts.clear();
-    for (const ActionList* list : {ActionListMain, ActionListRuler}) {
-        for (const TKNAction* action : list->Actions()) {
-            s.shortcuts.push_back({action->objectName().toStdString(), action->ShortcutCode()});
+// The values of the settings table that live in the window rather than in an
+// action: where each is read at close and applied at load.
+struct TForm1::WindowSetting {
+    std::string_view target;
+    SettingValue (*get)(const TForm1&);
+    void (*set)(TForm1&, const SettingValue&);
+};
+
+std::span<const TForm1::WindowSetting> TForm1::WindowSettings() {
+    using Int = std::int32_t;
+    static const WindowSetting settings[] = {
+        // The position is brought onto a screen once both are read (ApplySettings).
+        {"Form1.Left", [](const TForm1& f) -> SettingValue { return Int{f.x()}; },
+         [](TForm1& f, const SettingValue& v) { f.move(std::get<Int>(v), f.y()); }},
+        {"Form1.Top", [](const TForm1& f) -> SettingValue { return Int{f.y()}; },
+         [](TForm1& f, const SettingValue& v) { f.move(f.x(), std::get<Int>(v)); }},
+        {"PickerMode", [](const TForm1& f) -> SettingValue { return Int{f.picker_.PickerMode()}; },
+         [](TForm1& f, const SettingValue& v) {
+             f.picker_.SetPickerMode(static_cast<std::int16_t>(std::get<Int>(v)));
+         }},
+        {"ComboBoxMainColor.FontName",
+         [](const TForm1& f) -> SettingValue { return f.fontNameBytes_; },
+         [](TForm1& f, const SettingValue& v) {
+             // Kept as its bytes for the file; decoded only to find the face.
+             f.fontNameBytes_ = std::get<std::string>(v);
+             QFont font = f.ComboBoxMainColor->font();
+             font.setFamily(QString::fromStdString(AnsiToUtf8(f.fontNameBytes_)));
+             f.ComboBoxMainColor->setFont(font);
+         }},
+        {"OutMode", [](const TForm1& f) -> SettingValue { return Int{f.OutMode}; },
+         [](TForm1& f, const SettingValue& v) {
+             f.OutMode = static_cast<std::int16_t>(std::get<Int>(v));
+         }},
+        // Read as the start colour, written from the current one.
+        {"CurrentColor", [](const TForm1& f) -> SettingValue { return f.picker_.CurrentColor(); },
+         [](TForm1& f, const SettingValue& v) { f.startColor_ = std::get<TColor>(v); }},
+        {"TestFontColor", [](const TForm1& f) -> SettingValue { return f.TestFontColor; },
+         [](TForm1& f, const SettingValue& v) { f.TestFontColor = std::get<TColor>(v); }},
+        {"TestBackColor", [](const TForm1& f) -> SettingValue { return f.TestBackColor; },
+         [](TForm1& f, const SettingValue& v) { f.TestBackColor = std::get<TColor>(v); }},
+        {"RulerRect.Left", [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.x()}; },
+         [](TForm1& f, const SettingValue& v) { f.RulerRect.moveLeft(std::get<Int>(v)); }},
+        {"RulerRect.Top", [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.y()}; },
+         [](TForm1& f, const SettingValue& v) { f.RulerRect.moveTop(std::get<Int>(v)); }},
+        {"RulerRect.Width",
+         [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.width()}; },
+         [](TForm1& f, const SettingValue& v) { f.RulerRect.setWidth(std::get<Int>(v)); }},
+        {"RulerRect.Height",
+         [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.height()}; },
+         [](TForm1& f, const SettingValue& v) { f.RulerRect.setHeight(std::get<Int>(v)); }},
+    };
+    return settings;
+}
+
+SettingValue TForm1::SettingOf(const std::string& target) const {
+    constexpr std::string_view shortcut = ".ShortCut";
+    if (target.ends_with(shortcut)) {
+        return Action(QString::fromStdString(target.substr(0, target.size() - shortcut.size())))
+            ->ShortcutCode();
+    }
+    if (const TKNAction* action = Action(QString::fromStdString(target))) {
+        return action->isChecked();
+    }
+    for (const WindowSetting& setting : WindowSettings()) {
+        if (setting.target == target) {
+            return setting.get(*this);
         }
     }
-    return s;
+    throw std::logic_error("no window value for the setting " + target);
+}
+
+void TForm1::ApplySetting(const std::string& target, const SettingValue& value) {
+    constexpr std::string_view shortcut = ".ShortCut";
+    if (target.ends_with(shortcut)) {
+        Action(QString::fromStdString(target.substr(0, target.size() - shortcut.size())))
+            ->SetShortcutCode(std::get<std::uint16_t>(value));
+        return;
+    }
+    if (TKNAction* action = Action(QString::fromStdString(target))) {
+        action->setChecked(std::get<bool>(value));
+        return;
+    }
+    for (const WindowSetting& setting : WindowSettings()) {
+        if (setting.target == target) {
+            setting.set(*this, value);
+            return;
+        }
+    }
+    throw std::logic_error("no window value for the setting " + target);
+}
+
+SettingValues TForm1::CurrentSettings() const {
+    SettingValues values;
+    for (const SettingKey& key : SettingsKeys()) {
+        values.Set(key.target, SettingOf(key.target));
+    }
+    return values;
 }
 
 void TForm1::LoadSettingsFile() {
-    const Settings defaults = CurrentSettings();
     FileRead read = ReadKolviFile(NativePath(settingsFiles_.read), SettingsFileLimit);
     if (read.outcome == FileRead::Outcome::Refused) {
         // Not a settings file: it is neither read nor overwritten.
@@ -86,30 +155,11 @@ void TForm1::LoadSettingsFile() {
     }
     settingsFile_ = IniFile::Parse(read.bytes);
     read = {};
-    loaded_ = LoadSettings(settingsFile_, defaults, DesignWidth, DesignHeight);
-    const Settings& s = loaded_;
-
-    move(PlaceOnAScreen(s.x, s.y));
-    picker_.SetPickerMode(static_cast<std::int16_t>(s.mode));
-    ActionOptionSub->setChecked(s.visible);
-    ActionOptionLowerCase->setChecked(s.lowercase);
-    ActionOptionStayOnTop->setChecked(s.window);
-    ActionOptionMinimizeHide->setChecked(s.task);
-    ActionOptionRulerRun->setChecked(s.rulerRun);
-    ActionOptionMutex->setChecked(s.mutex);
-    QFont font = ComboBoxMainColor->font();
-    // Kept as its bytes for the file; decoded only to find the face.
-    font.setFamily(QString::fromStdString(AnsiToUtf8(s.fontName)));
-    ComboBoxMainColor->setFont(font);
-    OutMode = static_cast<std::int16_t>(s.outMode);
-    TestFontColor = s.fontColor;
-    TestBackColor = s.bgColor;
-    RulerRect = QRect(s.rulerX, s.rulerY, s.rulerW, s.rulerH);
-    Action("ActionRulerStayOnTop")->setChecked(s.rulerStayOnTop);
-    Action("ActionRulerMainColor")->setChecked(s.rulerMainColor);
-    for (const ShortcutSetting& shortcut : s.shortcuts) {
-        Action(QString::fromStdString(shortcut.action))->SetShortcutCode(shortcut.shortcut);
+    const SettingValues values = LoadSettings(settingsFile_);
+    for (const SettingKey& key : SettingsKeys()) {
+        ApplySetting(key.target, values.Value(key.target));
     }
+    move(PlaceOnAScreen(x(), y()));
 }
 
 QPoint TForm1::PlaceOnAScreen(int x, int y) const {

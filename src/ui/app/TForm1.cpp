@@ -72,7 +72,7 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     EnableActionLists(true, false);
     ConnectInput();
     ConnectCodes();
-    ConnectCommands();
+    ConnectActionHandlers();
 
     instance_->onArguments = [this](const std::vector<std::string>& records) {
         WMCopyData(records);
@@ -118,13 +118,9 @@ void TForm1::CreateActions() {
     // One radio group; out-of-range modes leave all three unchecked.
     auto* modes = new QActionGroup(this);
     modes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    int mode = 0;
     for (TKNAction* action :
          {ActionOptionMainMode0, ActionOptionMainMode1, ActionOptionMainMode2}) {
         modes->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, mode] { ActionOptionMainModeExecute(mode); });
-        ++mode;
     }
     auto* lists = new QActionGroup(this);
     lists->addAction(Action("ActionSubFavorite"));
@@ -294,6 +290,18 @@ void TForm1::ApplyMode() {
 void TForm1::ActionOptionMainModeExecute(int mode) {
     picker_.SetPickerMode(static_cast<std::int16_t>(mode));
     ApplyMode();
+}
+
+void TForm1::ActionOptionMainMode0Execute() {
+    ActionOptionMainModeExecute(0);
+}
+
+void TForm1::ActionOptionMainMode1Execute() {
+    ActionOptionMainModeExecute(1);
+}
+
+void TForm1::ActionOptionMainMode2Execute() {
+    ActionOptionMainModeExecute(2);
 }
 
 void TForm1::SetCurrentColor(TColor color) {

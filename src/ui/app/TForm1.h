@@ -146,7 +146,8 @@ class TForm1 : public QMainWindow, private PickerListener {
     void CreateControls();
     void CreateActions();
     void CreateMenus();
-    void ConnectCommands();
+    // Each action to its handler (TForm1Actions.cpp).
+    void ConnectActionHandlers();
     struct WindowSetting;
     static std::span<const WindowSetting> WindowSettings();
     SettingValue SettingOf(const std::string& target) const;
@@ -176,6 +177,12 @@ class TForm1 : public QMainWindow, private PickerListener {
 
     void ActionOptionMainModeExecute(int mode);
 
+  public:
+    void ActionOptionMainMode0Execute();
+    void ActionOptionMainMode1Execute();
+    void ActionOptionMainMode2Execute();
+
+  private:
     ColorPicker picker_;
     std::unique_ptr<InstanceChannel> instance_;
     SettingsFiles settingsFiles_;

@@ -37,12 +37,8 @@ void TForm1::ConnectCodes() {
 
     TKNAction* paste = ActionListMain->Find("ActionEditColorPaste");
     TKNAction* copy = ActionListMain->Find("ActionEditColorCopy");
-    connect(paste, &QAction::triggered, this, &TForm1::ActionEditColorPasteExecute);
-    connect(copy, &QAction::triggered, this, &TForm1::ActionEditColorCopyExecute);
     connect(ButtonColorPaste, &QPushButton::clicked, paste, &QAction::trigger);
     connect(ButtonColorCopy, &QPushButton::clicked, copy, &QAction::trigger);
-    connect(ActionOptionLowerCase, &QAction::triggered, this,
-            &TForm1::ActionOptionLowerCaseExecute);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -67,21 +67,6 @@ void TForm1::CreateMenus() {
     }
 }
 
-void TForm1::ConnectCommands() {
-    const auto on = [this](const char* name, void (TForm1::*handler)()) {
-        connect(Action(name), &QAction::triggered, this, handler);
-    };
-    on("ActionEditRuler", &TForm1::ActionEditRulerExecute);
-    on("ActionEditMinimize", &TForm1::ActionEditMinimizeExecute);
-    on("ActionEditClose", &TForm1::ActionEditCloseExecute);
-    on("ActionOptionTool", &TForm1::ActionOptionToolExecute);
-    on("ActionOptionSub", &TForm1::ActionOptionSubExecute);
-    on("ActionOptionStayOnTop", &TForm1::ActionOptionStayOnTopExecute);
-    on("ActionOptionMutex", &TForm1::ActionOptionMutexExecute);
-    on("ActionHelpReadme", &TForm1::ActionHelpReadmeExecute);
-    on("ActionHelpOnline", &TForm1::ActionHelpOnlineExecute);
-}
-
 void TForm1::ActionEditRulerExecute() {
     // Switches to the ruler window once it exists; the picker stays meanwhile.
 }

@@ -62,11 +62,6 @@ void TForm1::ConnectInput() {
     }
     connect(ComboBoxMainColor, &TKNComboBox::DropDown, this, &TForm1::ComboBoxMainColorDropDown);
     connect(ImageMerlin, &TKNImage::Clicked, this, &TForm1::ImageMerlinClick);
-
-    connect(ActionListMain->Find("ActionEditReverse"), &QAction::triggered, this,
-            &TForm1::ActionEditReverseExecute);
-    connect(ActionListMain->Find("ActionEditCursorColor"), &QAction::triggered, this,
-            &TForm1::ActionEditCursorColorExecute);
 }
 
 void TForm1::EditRGBChange() {

@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "ApplicationWindows.h"
 #include "ShortcutDispatcher.h"
 #include "color/ColorCode.h"
 #include "controls/TKNComboBox.h"
@@ -62,6 +63,9 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     CreateActions();
+    windows_ = new ApplicationWindows(
+        this, [this] { return ActionOptionMinimizeHide->isChecked(); }, this);
+    connect(windows_, &ApplicationWindows::TrayIconClicked, this, &TForm1::WMTrayNotify);
     CreateControls();
     CreateMenus();
     move(DesignLeft, DesignTop);
@@ -261,11 +265,7 @@ void TForm1::WMCopyData(const std::vector<std::string>& arguments) {
                 SyncOptionWindow();
             }
         } else if (argument == "-restore") {
-            if (isMinimized()) {
-                showNormal();
-            } else {
-                show();
-            }
+            windows_->Restore();
         }
     }
     // Once for all that came together: a burst must not raise the window
@@ -274,10 +274,7 @@ void TForm1::WMCopyData(const std::vector<std::string>& arguments) {
 }
 
 void TForm1::ActivateFrontWindow() {
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    }
+    windows_->Activate();
 }
 
 void TForm1::ApplyMode() {

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QRect>
-#include <QSystemTrayIcon>
 
 #include <memory>
 #include <span>
@@ -30,7 +29,7 @@ class TKNComboBox;
 class TKNImage;
 class TKNPanel;
 class TKNSpinEdit;
-class TrayHostWatcher;
+class ApplicationWindows;
 
 // The colour picker window: owner of the picker state, the action lists and the
 // instance lock. The algorithms live in ColorPicker; this class shows them.
@@ -61,7 +60,6 @@ class TForm1 : public QMainWindow, private PickerListener {
     QRect RulerRect;
     TColor TestFontColor = clWindowText;
     TColor TestBackColor = clWindow;
-    bool TrayIconShown = false;
 
     // Picker state owned by the window (the flags that keep controls that update
     // each other from looping, and the drags).
@@ -82,12 +80,13 @@ class TForm1 : public QMainWindow, private PickerListener {
 
     // Window states and the tray.
     void SetTrayIcon(bool show);
-    bool MinimizesToTray() const;
-    void HideInTray();
+    bool TrayIconShown() const;
+    // The front window was minimised by its own minimise button.
     void AppMinimize();
-    void WMTrayNotify(QSystemTrayIcon::ActivationReason reason);
-    // Back from the tray (or a minimise) to the window as it was.
-    void RestoreFromTray();
+    // A click on the tray icon.
+    void WMTrayNotify();
+    // Minimising, restoring and activating the front window, and the mode.
+    ApplicationWindows& Windows() { return *windows_; }
     void SetTopMost(bool topMost, QWidget* window);
     void SyncOptionWindow();
     void EnableActionLists(bool main, bool ruler);
@@ -198,8 +197,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     QString settingsReadProblem_;
     bool settingsSaved_ = true;
     bool closing_ = false;
-    QSystemTrayIcon* trayIcon_ = nullptr;
-    TrayHostWatcher* trayHost_ = nullptr;
+    ApplicationWindows* windows_ = nullptr;
     std::vector<std::string> arguments_;
     ShortcutDispatcher* shortcuts_ = nullptr;
     QElapsedTimer renderClock_;

@@ -1,6 +1,8 @@
 // The main window's menus and the commands no other part of the window owns.
 #include "TForm1.h"
 
+#include "ApplicationWindows.h"
+
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
 
@@ -72,13 +74,7 @@ void TForm1::ActionEditRulerExecute() {
 }
 
 void TForm1::ActionEditMinimizeExecute() {
-    // Straight into the tray: iconifying first races the window manager, whose
-    // late answer would send a restored window back into the tray.
-    if (MinimizesToTray()) {
-        HideInTray();
-    } else {
-        showMinimized();
-    }
+    windows_->Minimize();
 }
 
 void TForm1::ActionEditCloseExecute() {

@@ -2,7 +2,7 @@
 // always on top, and which action list is live in which mode.
 #include "TForm1.h"
 
-#include "platform/TrayHostWatcher.h"
+#include "ApplicationWindows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,7 +21,7 @@ void TForm1::showEvent(QShowEvent* event) {
         return;
     }
     SetTrayIcon(false);
-    if (ActionOptionRulerRun->isChecked()) {
+    if (windows_->CurrentMode() == ApplicationWindows::Mode::Ruler) {
         return;
     }
     SyncOptionWindow();
@@ -40,78 +40,27 @@ void TForm1::closeEvent(QCloseEvent* event) {
     SaveSettingsFile();
     closing_ = false;
     QMainWindow::closeEvent(event);
-    // Closing a hidden window (in the tray) does not count as the last window
-    // closing, but the program ends all the same.
-    if (!isVisible()) {
+    // Closing a hidden window (in the tray, in ruler mode) does not count as
+    // the last window closing, but the program ends all the same.
+    if (!isVisible() || windows_->FrontWindow() != this) {
         QCoreApplication::quit();
     }
 }
 
 void TForm1::SetTrayIcon(bool show) {
-    if (show) {
-        if (trayIcon_ == nullptr) {
-            trayIcon_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
-            // Queued: hiding the icon while Qt still delivers the click to it
-            // would free the widget under the event.
-            connect(
-                trayIcon_, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) { WMTrayNotify(reason); },
-                Qt::QueuedConnection);
-            trayHost_ = new TrayHostWatcher(this);
-            connect(trayHost_, &TrayHostWatcher::TrayHostGone, this, [this] {
-                // Nothing could bring the window back from a tray that is gone.
-                if (TrayIconShown) {
-                    RestoreFromTray();
-                }
-            });
-        }
-        trayIcon_->setToolTip(QApplication::applicationName());
-        trayIcon_->show();
-        trayHost_->Watch();
-        TrayIconShown = true;
-    } else {
-        if (TrayIconShown && trayIcon_ != nullptr) {
-            trayHost_->Stop();
-            trayIcon_->hide();
-        }
-        TrayIconShown = false;
-    }
+    windows_->SetTrayIcon(show);
 }
 
-bool TForm1::MinimizesToTray() const {
-    // Without a tray nothing could bring a hidden window back: then minimising
-    // stays an ordinary minimise.
-    return ActionOptionMinimizeHide->isChecked() && QSystemTrayIcon::isSystemTrayAvailable();
-}
-
-void TForm1::HideInTray() {
-    SetTrayIcon(true);
-    hide();
+bool TForm1::TrayIconShown() const {
+    return windows_->TrayIconShown();
 }
 
 void TForm1::AppMinimize() {
-    if (!MinimizesToTray()) {
-        return;
-    }
-    // Once the minimise is complete: hiding inside the state change is undone by it.
-    QTimer::singleShot(0, this, [this] {
-        if (isMinimized()) { // not restored meanwhile
-            HideInTray();
-        }
-    });
+    windows_->FrontWindowMinimized();
 }
 
-void TForm1::WMTrayNotify(QSystemTrayIcon::ActivationReason reason) {
-    if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::Context &&
-        reason != QSystemTrayIcon::DoubleClick) {
-        return;
-    }
-    RestoreFromTray();
-}
-
-void TForm1::RestoreFromTray() {
-    showNormal();
-    SetTrayIcon(false);
+void TForm1::WMTrayNotify() {
+    windows_->Restore();
     ActivateFrontWindow();
 }
 

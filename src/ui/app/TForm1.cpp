@@ -259,11 +259,13 @@ void TForm1::UpdateInstanceLock() {
 
 void TForm1::WMCopyData(const std::vector<std::string>& arguments) {
     for (const std::string& argument : arguments) {
-        // "-p" and "-r" also switch modes once the ruler window exists.
         if (SetCommandLineOption(argument)) {
             if (argument == "-o") {
                 SyncOptionWindow();
+            } else if (argument == "-r" && isVisible()) {
+                ActionEditRulerExecute();
             }
+            // "-p" switches back once the ruler window has its command.
         } else if (argument == "-restore") {
             windows_->Restore();
         }

@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     std::printf("  floor        median %.3f ms (whole window repainted, no picker work)\n",
                 floor.median);
 
-    QWidget* strip = form.ImageBaseImage;
+    QWidget* strip = form.findChild<QWidget*>("ImageBaseImage");
     Send(strip, QEvent::MouseButtonPress, {8, 0});
     const Figures stripDrag = Measure(Steps, [&](int i) {
         const int row = i % 506 < 253 ? i % 506 : 505 - i % 506;
@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     Send(strip, QEvent::MouseButtonRelease, {8, 100});
     Report("strip drag", stripDrag, floor);
 
-    QWidget* field = form.ImageMainImage;
+    QWidget* field = form.findChild<QWidget*>("ImageMainImage");
     Send(field, QEvent::MouseButtonPress, {0, 0});
     const Figures fieldDrag = Measure(Steps, [&](int i) {
         Send(field, QEvent::MouseMove, {(i * 7) % 256, (i * 3) % 256});

@@ -47,22 +47,22 @@ class OpenedUrls : public QObject {
 };
 
 TEST_F(MainCommands, EverySettingSurvivesARestart) {
-    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_F3);
-    form->ActionOptionLowerCase->trigger();
+    QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_F3);
+    form->Action("ActionOptionLowerCase")->trigger();
     form->Action("ActionOptionStayOnTop")->trigger();
     form->SetColorRGB(0, 0, 255);
-    form->OutMode = 1;
+    ChooseNotation(1);
     form->Action("ActionEditReverse")->SetShortcutCode(0x4000 | 'J');
     form->move(240, 150);
     ASSERT_FALSE(Saved().isEmpty());
 
     Reopen();
     EXPECT_EQ(form->Picker().PickerMode(), 2);
-    EXPECT_TRUE(form->ActionOptionMainMode2->isChecked());
-    EXPECT_TRUE(form->ActionOptionLowerCase->isChecked());
+    EXPECT_TRUE(form->Action("ActionOptionMainMode2")->isChecked());
+    EXPECT_TRUE(form->Action("ActionOptionLowerCase")->isChecked());
     EXPECT_TRUE(form->Action("ActionOptionStayOnTop")->isChecked());
     EXPECT_EQ(form->Picker().CurrentColor(), MakeColor(0, 0, 255));
-    EXPECT_EQ(form->ComboBoxMainColor->currentText(), "0000ff");
+    EXPECT_EQ(Control<TKNComboBox>("ComboBoxMainColor")->currentText(), "0000ff");
     EXPECT_EQ(form->pos(), QPoint(240, 150));
     EXPECT_EQ(form->Action("ActionEditReverse")->shortcut(), QKeySequence("Ctrl+J"));
     EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
@@ -95,9 +95,9 @@ TEST(SettingsLocation, AnUnwritableProgramFolderMovesTheWritesToTheUserConfig) {
 }
 
 TEST_F(MainCommands, LowerCaseNeverChangesHowColoursAreStored) {
-    form->ActionOptionLowerCase->trigger();
+    form->Action("ActionOptionLowerCase")->trigger();
     form->SetColorRGB(0xAB, 0xCD, 0xEF);
-    EXPECT_EQ(form->ComboBoxMainColor->currentText(), "#abcdef");
+    EXPECT_EQ(Control<TKNComboBox>("ComboBoxMainColor")->currentText(), "#abcdef");
     EXPECT_TRUE(Saved().contains("ColorStr=#ABCDEF\r\n"));
 }
 
@@ -105,20 +105,20 @@ TEST_F(MainCommands, TheCommandLineOverridesTheFileAndIsSaved) {
     form.reset();
     WriteSettings("[Options]\r\nRulerRun=0\r\nvisible=0\r\n");
     Open({"-o", "-r", "-R", "/p"});
-    EXPECT_TRUE(form->ActionOptionRulerRun->isChecked());
-    EXPECT_TRUE(form->ActionOptionSub->isChecked());
+    EXPECT_TRUE(form->Action("ActionOptionRulerRun")->isChecked());
+    EXPECT_TRUE(form->Action("ActionOptionSub")->isChecked());
     const QByteArray saved = Saved();
     EXPECT_TRUE(saved.contains("RulerRun=1\r\n"));
     EXPECT_TRUE(saved.contains("visible=1\r\n"));
 
     Reopen({"-r", "-p"}); // applied in order: ends in picker mode
-    EXPECT_FALSE(form->ActionOptionRulerRun->isChecked());
+    EXPECT_FALSE(form->Action("ActionOptionRulerRun")->isChecked());
 }
 
 TEST_F(MainCommands, RulerModeLeavesSixMainActionsEnabled) {
     form->EnableActionLists(false, true);
     std::vector<QString> enabled;
-    for (const TKNAction* action : form->ActionListMain->Actions()) {
+    for (const TKNAction* action : form->MainActionList()->Actions()) {
         if (action->isEnabled()) {
             enabled.push_back(action->objectName());
         }
@@ -126,12 +126,13 @@ TEST_F(MainCommands, RulerModeLeavesSixMainActionsEnabled) {
     EXPECT_EQ(enabled, (std::vector<QString>{"ActionEditCursorColor", "ActionEditMinimize",
                                              "ActionEditClose", "ActionOptionMinimizeHide",
                                              "ActionOptionRulerRun", "ActionOptionMutex"}));
-    for (const TKNAction* action : form->ActionListRuler->Actions()) {
+    for (const TKNAction* action : form->RulerActionList()->Actions()) {
         EXPECT_TRUE(action->isEnabled());
     }
     // Copy is off in ruler mode; its key does nothing.
     QApplication::clipboard()->setText("untouched");
-    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "untouched");
 
     form->EnableActionLists(true, false);
@@ -146,9 +147,9 @@ TEST_F(MainCommands, AKeyRunsTheFirstEnabledActionWithItsShortcutUnlessADialogIs
                      [&] { ++toRuler; });
     QObject::connect(form->Action("ActionRulerPicker"), &QAction::triggered, form.get(),
                      [&] { ++toPicker; });
-    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_R, Qt::ControlModifier);
     form->EnableActionLists(false, true);
-    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_R, Qt::ControlModifier);
+    QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(toRuler, 1);
     EXPECT_EQ(toPicker, 1);
     form->EnableActionLists(true, false);
@@ -195,10 +196,10 @@ TEST_F(MainCommands, TheLockOptionTakesAndGivesUpTheLockAtOnce) {
         return CreateInstanceChannel()->RunningInstanceHoldsLock();
     };
     EXPECT_TRUE(otherStartFindsLock());
-    form->ActionOptionMutex->trigger();
-    EXPECT_FALSE(form->ActionOptionMutex->isChecked());
+    form->Action("ActionOptionMutex")->trigger();
+    EXPECT_FALSE(form->Action("ActionOptionMutex")->isChecked());
     EXPECT_FALSE(otherStartFindsLock());
-    form->ActionOptionMutex->trigger();
+    form->Action("ActionOptionMutex")->trigger();
     EXPECT_TRUE(otherStartFindsLock());
 }
 
@@ -225,7 +226,7 @@ TEST_F(MainCommands, HelpOpensTheGuideAndTheManualOnlyOnOk) {
 
 TEST_F(MainCommands, MenusOfferTheActionsInTheirOrderWithTheirKeys) {
     QStringList popup;
-    for (QAction* action : form->PopupMenuImage->actions()) {
+    for (QAction* action : Control<QMenu>("PopupMenuImage")->actions()) {
         popup << (action->isSeparator() ? "-" : action->objectName());
     }
     EXPECT_EQ(popup, (QStringList{"ActionEditColorCopy", "ActionEditColorPaste", "-",
@@ -233,8 +234,8 @@ TEST_F(MainCommands, MenusOfferTheActionsInTheirOrderWithTheirKeys) {
                                   "ActionOptionMainMode1", "ActionOptionMainMode2"}));
     EXPECT_EQ(form->Action("ActionEditColorCopy")->shortcut(), QKeySequence("Ctrl+Shift+C"));
     EXPECT_EQ(form->Action("ActionEditClose")->shortcut(), QKeySequence("Alt+F4"));
-    EXPECT_FALSE(form->MenuHelpVersion->isEnabled());
-    EXPECT_TRUE(form->MenuHelpVersion->text().startsWith("&Version 3.00\t"));
+    EXPECT_FALSE(Control<QAction>("MenuHelpVersion")->isEnabled());
+    EXPECT_TRUE(Control<QAction>("MenuHelpVersion")->text().startsWith("&Version 3.00\t"));
 }
 
 } // namespace

@@ -25,7 +25,7 @@ void Send(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint at)
 
 struct PickerInput : TForm1Fixture {
     TColor Current() { return form->Picker().CurrentColor(); }
-    QString Combo() { return form->ComboBoxMainColor->currentText(); }
+    QString Combo() { return Control<TKNComboBox>("ComboBoxMainColor")->currentText(); }
 };
 
 TEST_F(PickerInput, StripDragsSelectTheRowUnderThePointerFromEveryStripControl) {
@@ -36,13 +36,13 @@ TEST_F(PickerInput, StripDragsSelectTheRowUnderThePointerFromEveryStripControl) 
         int baseRow;
     };
     const Row rows[] = {
-        {"strip top", form->ImageBaseImage, 0, 0},
-        {"frame top", form->PanelBaseImage, 1, 0},
-        {"slider top", form->ImageBaseSlider, 5, 0},
-        {"strip blue", form->ImageBaseImage, 84, 84},
-        {"slider blue", form->ImageBaseSlider, 89, 84},
-        {"below the strip", form->ImageBaseImage, 900, 252},
-        {"above the strip", form->ImageBaseSlider, -40, 0},
+        {"strip top", Control<TKNImage>("ImageBaseImage"), 0, 0},
+        {"frame top", Control<TKNPanel>("PanelBaseImage"), 1, 0},
+        {"slider top", Control<TKNImage>("ImageBaseSlider"), 5, 0},
+        {"strip blue", Control<TKNImage>("ImageBaseImage"), 84, 84},
+        {"slider blue", Control<TKNImage>("ImageBaseSlider"), 89, 84},
+        {"below the strip", Control<TKNImage>("ImageBaseImage"), 900, 252},
+        {"above the strip", Control<TKNImage>("ImageBaseSlider"), -40, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -54,8 +54,9 @@ TEST_F(PickerInput, StripDragsSelectTheRowUnderThePointerFromEveryStripControl) 
         EXPECT_EQ(form->Picker().BaseRow(), row.baseRow);
         Send(row.widget, QEvent::MouseButtonRelease, Qt::LeftButton, {3, row.y});
         EXPECT_EQ(form->Picker().BaseRow(), row.baseRow);
-        EXPECT_FALSE(form->BaseDragging);
-        EXPECT_EQ(form->PanelBaseColor->Color(),
+        Send(row.widget, QEvent::MouseMove, Qt::NoButton, {3, 150});
+        EXPECT_EQ(form->Picker().BaseRow(), row.baseRow) << "the release ends the drag";
+        EXPECT_EQ(Control<TKNPanel>("PanelBaseColor")->Color(),
                   ToQColor(PixelAt(&form->Picker().StripBitmap(), 0, row.baseRow)));
         EXPECT_EQ(Current(), PixelAt(&form->Picker().FieldBitmap(), form->Picker().FieldX(),
                                      form->Picker().FieldY()));
@@ -63,12 +64,12 @@ TEST_F(PickerInput, StripDragsSelectTheRowUnderThePointerFromEveryStripControl) 
 }
 
 TEST_F(PickerInput, FieldClicksPickOnReleaseAndDragsClampToTheEdges) {
-    QWidget* field = form->ImageMainImage;
+    QWidget* field = Control<TKNImage>("ImageMainImage");
     Send(field, QEvent::MouseButtonPress, Qt::LeftButton, {40, 40});
     EXPECT_EQ(Current(), MakeColor(255, 0, 0)) << "the press alone changes nothing";
     Send(field, QEvent::MouseButtonRelease, Qt::LeftButton, {40, 40});
     EXPECT_EQ(Current(), PixelAt(&form->Picker().FieldBitmap(), 40, 40));
-    EXPECT_EQ(form->EditR->Value(), SplitRGB(Current()).r);
+    EXPECT_EQ(Control<TKNSpinEdit>("EditR")->Value(), SplitRGB(Current()).r);
 
     Send(field, QEvent::MouseButtonPress, Qt::LeftButton, {200, 100});
     Send(field, QEvent::MouseMove, Qt::LeftButton, {400, -30});
@@ -85,13 +86,13 @@ TEST_F(PickerInput, FieldClicksPickOnReleaseAndDragsClampToTheEdges) {
 }
 
 TEST_F(PickerInput, TypingInAnEditKeepsItsTextWhileTheSwatchShowsTheFieldColour) {
-    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_F2); // web-safe
-    form->EditR->setFocus();
-    form->EditR->selectAll();
-    QTest::keyClicks(form->EditR, "100");
-    EXPECT_EQ(form->EditR->text(), "100");
+    QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_F2); // web-safe
+    Control<TKNSpinEdit>("EditR")->setFocus();
+    Control<TKNSpinEdit>("EditR")->selectAll();
+    QTest::keyClicks(Control<TKNSpinEdit>("EditR"), "100");
+    EXPECT_EQ(Control<TKNSpinEdit>("EditR")->text(), "100");
     EXPECT_EQ(SplitRGB(Current()).r, 102);
-    EXPECT_EQ(form->PanelMainColor->Color().red(), 102);
+    EXPECT_EQ(Control<TKNPanel>("PanelMainColor")->Color().red(), 102);
     EXPECT_EQ(Combo(), "#660000");
 }
 
@@ -103,10 +104,10 @@ TEST_F(PickerInput, InvertLeavesTheBeforeColourAlone) {
     const Row rows[] = {{{0, 0, 0}, {255, 255, 255}}, {{18, 52, 86}, {237, 203, 169}}};
     for (const Row& row : rows) {
         form->SetColorRGB(row.from.r, row.from.g, row.from.b);
-        QTest::keyClick(form->ComboBoxMainColor, Qt::Key_I, Qt::ControlModifier);
+        QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_I, Qt::ControlModifier);
         EXPECT_EQ(SplitRGB(Current()), row.to);
     }
-    EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(255, 0, 0));
+    EXPECT_EQ(Control<TKNPanel>("PanelBeforeColor")->Color(), QColor(255, 0, 0));
 }
 
 TEST_F(PickerInput, TypedCodesApplyAtOnceWithMissingDigitsAsZero) {
@@ -125,24 +126,24 @@ TEST_F(PickerInput, TypedCodesApplyAtOnceWithMissingDigitsAsZero) {
         // The last keystroke makes the text entry 1 exactly: that picks the notation.
         {"00ff00", MakeColor(0, 255, 0), 1},
     };
-    QLineEdit* edit = form->ComboBoxMainColor->lineEdit();
+    QLineEdit* edit = Control<TKNComboBox>("ComboBoxMainColor")->lineEdit();
     // Keys go where a user's keys go: to the focus widget, which is the combo
     // (it hands them on to its line edit itself).
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QWidget* keys = QApplication::focusWidget();
-    ASSERT_EQ(keys, form->ComboBoxMainColor);
+    ASSERT_EQ(keys, Control<TKNComboBox>("ComboBoxMainColor"));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
-        form->OutMode = 0;
+        ChooseNotation(0);
         edit->selectAll();
         QTest::keyClick(keys, Qt::Key_Backspace);
         QTest::keyClicks(keys, row.typed);
         EXPECT_EQ(Current(), row.color);
-        EXPECT_EQ(form->OutMode, row.outMode);
+        EXPECT_EQ(form->OutMode(), row.outMode);
         EXPECT_EQ(edit->text(), row.typed) << "typing is never rewritten";
     }
-    form->OutMode = 0;
+    ChooseNotation(0);
     edit->selectAll();
     QTest::keyClicks(keys, "#F");
     QTest::keyClick(keys, Qt::Key_Return);
@@ -153,7 +154,7 @@ TEST_F(PickerInput, TypedCodesApplyAtOnceWithMissingDigitsAsZero) {
     EXPECT_EQ(edit->text(), "#0F0000") << "keypad Enter too";
 
     // The lower-case codes are rewritten too, never the text being typed.
-    form->ActionOptionLowerCase->trigger();
+    form->Action("ActionOptionLowerCase")->trigger();
     edit->selectAll();
     QTest::keyClicks(keys, "#1A2b");
     EXPECT_EQ(edit->text(), "#1A2b");
@@ -181,55 +182,55 @@ TEST_F(PickerInput, PasteTakesCodesAndIgnoresEverythingElse) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         clipboard->setText(row.text);
-        form->ButtonColorPaste->click();
+        Control<QPushButton>("ButtonColorPaste")->click();
         EXPECT_EQ(Current(), row.color);
     }
     auto* image = new QMimeData;
     image->setImageData(QImage(4, 4, QImage::Format_RGB32));
     clipboard->setMimeData(image);
-    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_V,
+                    Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(Current(), MakeColor(0, 255, 0)) << "no text on the clipboard";
-    EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(255, 0, 0))
+    EXPECT_EQ(Control<TKNPanel>("PanelBeforeColor")->Color(), QColor(255, 0, 0))
         << "paste keeps the before colour";
-    EXPECT_TRUE(form->ColorHistory.Lines().empty());
+    EXPECT_TRUE(form->History().Lines().empty());
 }
 
 TEST_F(PickerInput, CopyPutsTheFullCodeOutAndRecordsTheColour) {
     QClipboard* clipboard = QApplication::clipboard();
-    QLineEdit* edit = form->ComboBoxMainColor->lineEdit();
+    QLineEdit* edit = Control<TKNComboBox>("ComboBoxMainColor")->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, "#12"); // a partly typed code
     QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(clipboard->text(), "#120000");
-    EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(0x12, 0, 0));
+    EXPECT_EQ(Control<TKNPanel>("PanelBeforeColor")->Color(), QColor(0x12, 0, 0));
 
     form->SetColorRGB(255, 0, 0);
-    form->ActionOptionLowerCase->trigger();
-    form->ComboBoxMainColor->setCurrentIndex(2);
-    Q_EMIT form->ComboBoxMainColor->activated(2);
-    ASSERT_EQ(form->OutMode, 2);
-    form->ButtonColorCopy->click();
+    form->Action("ActionOptionLowerCase")->trigger();
+    ChooseNotation(2);
+    ASSERT_EQ(form->OutMode(), 2);
+    Control<QPushButton>("ButtonColorCopy")->click();
     EXPECT_EQ(clipboard->text(), "0x000000ff");
-    form->ButtonColorCopy->click();
-    EXPECT_EQ(form->ColorHistory.Lines(),
+    Control<QPushButton>("ButtonColorCopy")->click();
+    EXPECT_EQ(form->History().Lines(),
               (std::vector<std::string>{"#FF0000#FF0000", "#120000#120000"}));
 }
 
 TEST_F(PickerInput, AltOpenedCodeListRevealsThePictureUntilItIsClicked) {
-    QTest::keyPress(form->ComboBoxMainColor, Qt::Key_Alt, Qt::AltModifier);
-    QTest::keyClick(form->ComboBoxMainColor, Qt::Key_Down, Qt::AltModifier);
-    QTest::keyRelease(form->ComboBoxMainColor, Qt::Key_Alt);
-    form->ComboBoxMainColor->hidePopup();
-    EXPECT_TRUE(form->ImageMerlin->isVisible());
+    QTest::keyPress(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_Down, Qt::AltModifier);
+    QTest::keyRelease(Control<TKNComboBox>("ComboBoxMainColor"), Qt::Key_Alt);
+    Control<TKNComboBox>("ComboBoxMainColor")->hidePopup();
+    EXPECT_TRUE(Control<TKNImage>("ImageMerlin")->isVisible());
     EXPECT_EQ(form->windowTitle(), "kolvi - Merlin Lives!");
-    EXPECT_FALSE(form->ImageMerlin->Image().isNull());
-    QTest::mouseClick(form->ImageMerlin, Qt::LeftButton, {}, {16, 16});
-    EXPECT_FALSE(form->ImageMerlin->isVisible());
+    EXPECT_FALSE(Control<TKNImage>("ImageMerlin")->Image().isNull());
+    QTest::mouseClick(Control<TKNImage>("ImageMerlin"), Qt::LeftButton, {}, {16, 16});
+    EXPECT_FALSE(Control<TKNImage>("ImageMerlin")->isVisible());
     EXPECT_EQ(form->windowTitle(), "kolvi");
 
-    form->ComboBoxMainColor->showPopup(); // without Alt
-    form->ComboBoxMainColor->hidePopup();
-    EXPECT_FALSE(form->ImageMerlin->isVisible());
+    Control<TKNComboBox>("ComboBoxMainColor")->showPopup(); // without Alt
+    Control<TKNComboBox>("ComboBoxMainColor")->hidePopup();
+    EXPECT_FALSE(Control<TKNImage>("ImageMerlin")->isVisible());
 }
 
 } // namespace

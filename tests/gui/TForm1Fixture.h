@@ -3,7 +3,9 @@
 #include "app/TForm1.h"
 #include "platform/InstanceChannel.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +28,20 @@ struct TForm1Fixture : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     QString SettingsPath() const { return folder.filePath("kolvi.ini"); }
+    // A control of the window by its name, as a user would point at it.
+    template <class W> W* Control(const char* name) const {
+        W* found = form->findChild<W*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            ADD_FAILURE() << "no control " << name;
+        }
+        return found;
+    }
+    // The notation chosen from the code box's list.
+    void ChooseNotation(int index) {
+        auto* combo = Control<QComboBox>("ComboBoxMainColor");
+        combo->setCurrentIndex(index);
+        Q_EMIT combo->activated(index);
+    }
 
     QTemporaryDir folder;
     QColor PixelOf(QWidget* widget, QPoint at) { return widget->grab().toImage().pixelColor(at); }

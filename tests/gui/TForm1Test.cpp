@@ -16,16 +16,16 @@ using TForm1Start = TForm1Fixture;
 
 TEST_F(TForm1Start, ShowsTheStartColourEverywhere) {
     EXPECT_EQ(form->windowTitle(), "kolvi");
-    EXPECT_EQ(form->PanelMainColor->Color(), QColor(255, 0, 0));
-    EXPECT_EQ(form->PanelBeforeColor->Color(), QColor(255, 0, 0));
-    EXPECT_EQ(form->PanelBaseColor->Color(), QColor(255, 0, 0));
-    EXPECT_EQ(form->EditR->text(), "255");
-    EXPECT_EQ(form->EditG->text(), "0");
-    EXPECT_EQ(form->EditB->text(), "0");
-    EXPECT_EQ(form->ComboBoxMainColor->currentText(), "#FF0000");
-    EXPECT_EQ(form->ComboBoxMainColor->count(), 3);
-    EXPECT_EQ(form->ComboBoxMainColor->itemText(2), "0x000000FF");
-    EXPECT_TRUE(form->ActionOptionMainMode0->isChecked());
+    EXPECT_EQ(Control<TKNPanel>("PanelMainColor")->Color(), QColor(255, 0, 0));
+    EXPECT_EQ(Control<TKNPanel>("PanelBeforeColor")->Color(), QColor(255, 0, 0));
+    EXPECT_EQ(Control<TKNPanel>("PanelBaseColor")->Color(), QColor(255, 0, 0));
+    EXPECT_EQ(Control<TKNSpinEdit>("EditR")->text(), "255");
+    EXPECT_EQ(Control<TKNSpinEdit>("EditG")->text(), "0");
+    EXPECT_EQ(Control<TKNSpinEdit>("EditB")->text(), "0");
+    EXPECT_EQ(Control<TKNComboBox>("ComboBoxMainColor")->currentText(), "#FF0000");
+    EXPECT_EQ(Control<TKNComboBox>("ComboBoxMainColor")->count(), 3);
+    EXPECT_EQ(Control<TKNComboBox>("ComboBoxMainColor")->itemText(2), "0x000000FF");
+    EXPECT_TRUE(form->Action("ActionOptionMainMode0")->isChecked());
 }
 
 TEST_F(TForm1Start, ControlsSitWhereTheLayoutPutsThem) {
@@ -34,20 +34,24 @@ TEST_F(TForm1Start, ControlsSitWhereTheLayoutPutsThem) {
         QRect geometry;
     };
     const Row rows[] = {
-        {form->PanelMainImage, {8, 10, 258, 258}},  {form->ImageMainImage, {1, 1, 256, 256}},
-        {form->PanelBaseImage, {328, 11, 18, 255}}, {form->ImageBaseImage, {1, 1, 16, 253}},
-        {form->ImageBaseSlider, {346, 7, 12, 263}}, {form->PanelBaseColor, {288, 10, 32, 17}},
-        {form->EditG, {280, 178, 41, 20}},          {form->PanelTest, {272, 235, 32, 32}},
-        {form->PanelBeforeColor, {1, 16, 30, 15}},
+        {Control<TKNPanel>("PanelMainImage"), {8, 10, 258, 258}},
+        {Control<TKNImage>("ImageMainImage"), {1, 1, 256, 256}},
+        {Control<TKNPanel>("PanelBaseImage"), {328, 11, 18, 255}},
+        {Control<TKNImage>("ImageBaseImage"), {1, 1, 16, 253}},
+        {Control<TKNImage>("ImageBaseSlider"), {346, 7, 12, 263}},
+        {Control<TKNPanel>("PanelBaseColor"), {288, 10, 32, 17}},
+        {Control<TKNSpinEdit>("EditG"), {280, 178, 41, 20}},
+        {Control<TKNPanel>("PanelTest"), {272, 235, 32, 32}},
+        {Control<TKNPanel>("PanelBeforeColor"), {1, 16, 30, 15}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.widget->objectName().toStdString());
         EXPECT_EQ(row.widget->geometry(), row.geometry);
     }
     // The client height follows the code box: its bottom plus the field's left margin.
-    const QWidget* combo = form->ComboBoxMainColor;
-    EXPECT_EQ(form->PanelBase->height(), combo->y() + combo->height() + 8);
-    EXPECT_EQ(form->ButtonColorCopy->height(), combo->height());
+    const QWidget* combo = Control<TKNComboBox>("ComboBoxMainColor");
+    EXPECT_EQ(Control<QWidget>("PanelBase")->height(), combo->y() + combo->height() + 8);
+    EXPECT_EQ(Control<QPushButton>("ButtonColorCopy")->height(), combo->height());
 }
 
 TEST_F(TForm1Start, JapaneseFaceResolvesToARealFont) {
@@ -65,10 +69,10 @@ TEST_F(TForm1Start, FunctionKeysSwitchThePickerMode) {
                         {Qt::Key_F1, 0, QColor(191, 96, 96)}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.mode);
-        QTest::keyClick(form->ComboBoxMainColor, row.key);
+        QTest::keyClick(Control<TKNComboBox>("ComboBoxMainColor"), row.key);
         EXPECT_EQ(form->Picker().PickerMode(), row.mode);
-        EXPECT_TRUE(form->ActionListMain->Actions()[14 + row.mode]->isChecked());
-        EXPECT_EQ(PixelOf(form->ImageMainImage, {128, 64}), row.fieldAt128x64);
+        EXPECT_TRUE(form->MainActionList()->Actions()[14 + row.mode]->isChecked());
+        EXPECT_EQ(PixelOf(Control<TKNImage>("ImageMainImage"), {128, 64}), row.fieldAt128x64);
     }
 }
 
@@ -76,7 +80,7 @@ TEST_F(TForm1Start, MarkerRingIsDrawnOverTheFieldOnScreen) {
     form->SetColorRGB(128, 64, 64);
     const int x = form->Picker().FieldX();
     const int y = form->Picker().FieldY();
-    const QImage shown = form->ImageMainImage->grab().toImage();
+    const QImage shown = Control<TKNImage>("ImageMainImage")->grab().toImage();
     EXPECT_EQ(shown.pixelColor(x, y - 4), QColor(y < 128 ? Qt::black : Qt::white));
     EXPECT_EQ(shown.pixelColor(x, y), QColor(128, 64, 64)) << "the picked pixel stays visible";
 }

@@ -327,8 +327,8 @@ void TForm1::SetCurrentColor(TColor color) {
             edit->setText(typed);
             edit->setCursorPosition(cursor);
         }
-    } else if (OutMode >= 0 && OutMode < 3) {
-        ComboBoxMainColor->setEditText(ComboBoxMainColor->itemText(OutMode));
+    } else if (outMode_ >= 0 && outMode_ < 3) {
+        ComboBoxMainColor->setEditText(ComboBoxMainColor->itemText(outMode_));
     }
 }
 

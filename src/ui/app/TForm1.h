@@ -43,53 +43,99 @@ class TForm1 : public QMainWindow, private PickerListener {
            SettingsFiles settings);
     ~TForm1() override;
 
-    ColorPicker& Picker() { return picker_; }
-    // False once a close could keep the settings nowhere (the user was told).
-    bool SettingsSaved() const { return settingsSaved_; }
-    ActionList* ActionListMain = nullptr;
-    ActionList* ActionListRuler = nullptr;
-    ActionList* ActionListOption = nullptr;
-    // An action of any list by name.
-    TKNAction* Action(const QString& name) const;
+    // What the option window, the ruler and the shortcut dialog reach of the
+    // main window; its controls are its own (found by name in tests).
 
-    QMenuBar* MainMenuMain = nullptr;
-    QMenu* PopupMenuImage = nullptr;
-    QAction* MenuHelpVersion = nullptr;
-
-    // Kept between runs besides the picker state.
-    QRect RulerRect;
-    TColor TestFontColor = clWindowText;
-    TColor TestBackColor = clWindow;
-
-    // Picker state owned by the window (the flags that keep controls that update
-    // each other from looping, and the drags).
-    bool EditsUpdating = false;
-    bool CodeTyping = false;
-    bool BaseDragging = false;
-    bool FieldDragging = false;
-    std::int16_t OutMode = 0;
-
+    // The colour.
+    const ColorPicker& Picker() const { return picker_; }
+    TColor CurrentColor() const { return picker_.CurrentColor(); }
     void SetColor(TColor color) { picker_.SetColor(color); }
     void SetColorRGB(int r, int g, int b) { picker_.SetColorRGB(r, g, b); }
+    // The notation colours are copied out in: 0 "#RRGGBB", 1 "RRGGBB", 2 "0x00BBGGRR".
+    std::int16_t OutMode() const { return outMode_; }
+    // A swatch clicked: its colour to the option window's text sample.
+    void ApplyTestColor(TKNPanel* swatch, Qt::MouseButton button);
+
+    // The commands, by name, and the lists they belong to.
+    TKNAction* Action(const QString& name) const;
+    ActionList* MainActionList() const { return ActionListMain; }
+    ActionList* RulerActionList() const { return ActionListRuler; }
+    ActionList* OptionActionList() const { return ActionListOption; }
+    void EnableActionLists(bool main, bool ruler);
+    void SetTopMost(bool topMost, QWidget* window);
+    void SyncOptionWindow();
+
+    // The output history: the colours copied out, newest first.
+    const kolvi::ColorHistory& History() const { return ColorHistory; }
+    // Kept between runs for the other windows.
+    QRect RulerRect() const { return rulerRect_; }
+    void SetRulerRect(const QRect& rect) { rulerRect_ = rect; }
+    TColor TestFontColor() const { return testFontColor_; }
+    void SetTestFontColor(TColor color) { testFontColor_ = color; }
+    TColor TestBackColor() const { return testBackColor_; }
+    void SetTestBackColor(TColor color) { testBackColor_ = color; }
+    // The pixels around the pointer of the last screen sample; null until one is taken.
+    const QImage* CursorSample() const { return cursorSampleTaken_ ? &cursorSample_ : nullptr; }
+
+    // The instance channel, the tray and the window states.
+    // Forwarded arguments that arrived together, applied in order; then the
+    // front window comes forward once.
+    void WMCopyData(const std::vector<std::string>& arguments);
+    void ActivateFrontWindow();
+    // A click on the tray icon.
+    void WMTrayNotify();
+    void SetTrayIcon(bool show);
+    bool TrayIconShown() const;
+    // Minimising, restoring and activating the front window, and the mode.
+    ApplicationWindows& Windows() { return *windows_; }
+    // False once a close could keep the settings nowhere (the user was told).
+    bool SettingsSaved() const { return settingsSaved_; }
+
+    // Where the user guide and the manual are: beside the program, or where an
+    // installation put them.
+    static QString HelpFilePath(const QString& fileName);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateActions();
+    void CreateMenus();
+    // Each action to its handler (TForm1Actions.cpp).
+    void ConnectActionHandlers();
+    void ConnectInput();
+    void ConnectCodes();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void LayoutWindow();
+    void ApplyCommandLine();
+    // "-o", "-p" or "-r": sets its option; false for any other argument.
+    bool SetCommandLineOption(const std::string& argument);
+    void UpdateInstanceLock();
+
+    // The settings file (TForm1Settings.cpp).
+    struct WindowSetting;
+    static std::span<const WindowSetting> WindowSettings();
+    SettingValue SettingOf(const std::string& target) const;
+    void ApplySetting(const std::string& target, const SettingValue& value);
+    SettingValues CurrentSettings() const;
+    void LoadSettingsFile();
+    void ReportSettingsReadProblem();
+    // The stored position, or the nearest one from which the window can be reached.
+    QPoint PlaceOnAScreen(int x, int y) const;
+    void SaveSettingsFile();
+
+    // The colour shown.
     void SetCurrentColor(TColor color);
     void PropagateColor();
     void ApplyMode();
     void ApplyLowerCase();
     void RefreshColorCodes(int r, int g, int b);
-    void UpdateInstanceLock();
 
-    // Window states and the tray.
-    void SetTrayIcon(bool show);
-    bool TrayIconShown() const;
     // The front window was minimised by its own minimise button.
     void AppMinimize();
-    // A click on the tray icon.
-    void WMTrayNotify();
-    // Minimising, restoring and activating the front window, and the mode.
-    ApplicationWindows& Windows() { return *windows_; }
-    void SetTopMost(bool topMost, QWidget* window);
-    void SyncOptionWindow();
-    void EnableActionLists(bool main, bool ruler);
 
     // Main-window commands.
     void ActionEditRulerExecute();
@@ -99,16 +145,12 @@ class TForm1 : public QMainWindow, private PickerListener {
     void ActionOptionSubExecute();
     void ActionOptionStayOnTopExecute();
     void ActionOptionMutexExecute();
+    void ActionOptionMainModeExecute(int mode);
+    void ActionOptionMainMode0Execute();
+    void ActionOptionMainMode1Execute();
+    void ActionOptionMainMode2Execute();
     void ActionHelpReadmeExecute();
     void ActionHelpOnlineExecute();
-    // Where the user guide and the manual are: beside the program, or where an
-    // installation put them.
-    static QString HelpFilePath(const QString& fileName);
-    // Forwarded arguments that arrived together, applied in order; then the
-    // front window comes forward once.
-    void WMCopyData(const std::vector<std::string>& arguments);
-    void ActivateFrontWindow();
-    void ApplyTestColor(TKNPanel* swatch, Qt::MouseButton button);
 
     // Picker input.
     void EditRGBChange();
@@ -132,39 +174,6 @@ class TForm1 : public QMainWindow, private PickerListener {
     void ActionEditColorCopyExecute();
     void ActionOptionLowerCaseExecute();
 
-    // The last screen sample, shown magnified by the option window.
-    bool CursorSampleTaken = false;
-    QImage CursorSample;
-
-  protected:
-    void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    void CreateControls();
-    void CreateActions();
-    void CreateMenus();
-    // Each action to its handler (TForm1Actions.cpp).
-    void ConnectActionHandlers();
-    struct WindowSetting;
-    static std::span<const WindowSetting> WindowSettings();
-    SettingValue SettingOf(const std::string& target) const;
-    void ApplySetting(const std::string& target, const SettingValue& value);
-    SettingValues CurrentSettings() const;
-    void LoadSettingsFile();
-    void ReportSettingsReadProblem();
-    // The stored position, or the nearest one from which the window can be reached.
-    QPoint PlaceOnAScreen(int x, int y) const;
-    void SaveSettingsFile();
-    void ConnectInput();
-    void ConnectCodes();
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void LayoutWindow();
-    void ApplyCommandLine();
-    // "-o", "-p" or "-r": sets its option; false for any other argument.
-    bool SetCommandLineOption(const std::string& argument);
-
     // PickerListener
     void CurrentColorSet(TColor color) override;
     void BaseColorSet(TColor color) override;
@@ -174,14 +183,6 @@ class TForm1 : public QMainWindow, private PickerListener {
     void SliderImageChanged() override;
     void FieldRowRendered(int row) override;
 
-    void ActionOptionMainModeExecute(int mode);
-
-  public:
-    void ActionOptionMainMode0Execute();
-    void ActionOptionMainMode1Execute();
-    void ActionOptionMainMode2Execute();
-
-  private:
     ColorPicker picker_;
     std::unique_ptr<InstanceChannel> instance_;
     SettingsFiles settingsFiles_;
@@ -202,9 +203,27 @@ class TForm1 : public QMainWindow, private PickerListener {
     ShortcutDispatcher* shortcuts_ = nullptr;
     QElapsedTimer renderClock_;
 
-  public:
-    // The output history: the colours copied out, newest first.
+    // Picker state owned by the window: the notation, the flags that keep
+    // controls that update each other from looping, and the drags.
+    std::int16_t outMode_ = 0;
+    bool EditsUpdating = false;
+    bool CodeTyping = false;
+    bool BaseDragging = false;
+    bool FieldDragging = false;
+
     kolvi::ColorHistory ColorHistory;
+    QRect rulerRect_;
+    TColor testFontColor_ = clWindowText;
+    TColor testBackColor_ = clWindow;
+    bool cursorSampleTaken_ = false;
+    QImage cursorSample_;
+
+    ActionList* ActionListMain = nullptr;
+    ActionList* ActionListRuler = nullptr;
+    ActionList* ActionListOption = nullptr;
+    QMenuBar* MainMenuMain = nullptr;
+    QMenu* PopupMenuImage = nullptr;
+    QAction* MenuHelpVersion = nullptr;
 
     // Controls, named as everywhere in kolvi.
     QWidget* PanelBase = nullptr;

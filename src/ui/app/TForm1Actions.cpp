@@ -8,38 +8,34 @@
 
 namespace kolvi {
 
-namespace {
-
-struct ActionHandler {
-    const char* action;
-    void (TForm1::*execute)();
-};
-
-constexpr ActionHandler ActionHandlers[] = {
-    {"ActionEditColorPaste", &TForm1::ActionEditColorPasteExecute},
-    {"ActionEditColorCopy", &TForm1::ActionEditColorCopyExecute},
-    {"ActionEditReverse", &TForm1::ActionEditReverseExecute},
-    {"ActionEditRuler", &TForm1::ActionEditRulerExecute},
-    {"ActionEditCursorColor", &TForm1::ActionEditCursorColorExecute},
-    {"ActionEditMinimize", &TForm1::ActionEditMinimizeExecute},
-    {"ActionEditClose", &TForm1::ActionEditCloseExecute},
-    {"ActionOptionTool", &TForm1::ActionOptionToolExecute},
-    {"ActionOptionSub", &TForm1::ActionOptionSubExecute},
-    {"ActionOptionLowerCase", &TForm1::ActionOptionLowerCaseExecute},
-    {"ActionOptionStayOnTop", &TForm1::ActionOptionStayOnTopExecute},
-    {"ActionOptionMinimizeHide", nullptr}, // read when minimising
-    {"ActionOptionRulerRun", nullptr},     // read at start
-    {"ActionOptionMutex", &TForm1::ActionOptionMutexExecute},
-    {"ActionOptionMainMode0", &TForm1::ActionOptionMainMode0Execute},
-    {"ActionOptionMainMode1", &TForm1::ActionOptionMainMode1Execute},
-    {"ActionOptionMainMode2", &TForm1::ActionOptionMainMode2Execute},
-    {"ActionHelpReadme", &TForm1::ActionHelpReadmeExecute},
-    {"ActionHelpOnline", &TForm1::ActionHelpOnlineExecute},
-};
-
-} // namespace
-
 void TForm1::ConnectActionHandlers() {
+    struct ActionHandler {
+        const char* action;
+        void (TForm1::*execute)();
+    };
+
+    static constexpr ActionHandler ActionHandlers[] = {
+        {"ActionEditColorPaste", &TForm1::ActionEditColorPasteExecute},
+        {"ActionEditColorCopy", &TForm1::ActionEditColorCopyExecute},
+        {"ActionEditReverse", &TForm1::ActionEditReverseExecute},
+        {"ActionEditRuler", &TForm1::ActionEditRulerExecute},
+        {"ActionEditCursorColor", &TForm1::ActionEditCursorColorExecute},
+        {"ActionEditMinimize", &TForm1::ActionEditMinimizeExecute},
+        {"ActionEditClose", &TForm1::ActionEditCloseExecute},
+        {"ActionOptionTool", &TForm1::ActionOptionToolExecute},
+        {"ActionOptionSub", &TForm1::ActionOptionSubExecute},
+        {"ActionOptionLowerCase", &TForm1::ActionOptionLowerCaseExecute},
+        {"ActionOptionStayOnTop", &TForm1::ActionOptionStayOnTopExecute},
+        {"ActionOptionMinimizeHide", nullptr}, // read when minimising
+        {"ActionOptionRulerRun", nullptr},     // read at start
+        {"ActionOptionMutex", &TForm1::ActionOptionMutexExecute},
+        {"ActionOptionMainMode0", &TForm1::ActionOptionMainMode0Execute},
+        {"ActionOptionMainMode1", &TForm1::ActionOptionMainMode1Execute},
+        {"ActionOptionMainMode2", &TForm1::ActionOptionMainMode2Execute},
+        {"ActionHelpReadme", &TForm1::ActionHelpReadmeExecute},
+        {"ActionHelpOnline", &TForm1::ActionHelpOnlineExecute},
+    };
+
     for (const ActionHandler& handler : ActionHandlers) {
         TKNAction* action = Action(QString::fromUtf8(handler.action));
         if (action == nullptr) {

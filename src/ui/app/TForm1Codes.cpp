@@ -56,7 +56,7 @@ void TForm1::ComboBoxMainColorChange() {
     const QString text = ComboBoxMainColor->currentText();
     for (int i = 0; i < 3; ++i) {
         if (text.compare(ComboBoxMainColor->itemText(i), Qt::CaseInsensitive) == 0) {
-            OutMode = static_cast<std::int16_t>(i);
+            outMode_ = static_cast<std::int16_t>(i);
             return;
         }
     }
@@ -70,7 +70,7 @@ bool TForm1::ComboBoxMainColorKeyPress(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) {
         return false;
     }
-    ComboBoxMainColor->setEditText(ComboBoxMainColor->itemText(OutMode));
+    ComboBoxMainColor->setEditText(ComboBoxMainColor->itemText(outMode_));
     return true;
 }
 
@@ -83,7 +83,7 @@ void TForm1::ActionEditColorPasteExecute() {
 }
 
 void TForm1::ActionEditColorCopyExecute() {
-    QApplication::clipboard()->setText(ComboBoxMainColor->itemText(OutMode));
+    QApplication::clipboard()->setText(ComboBoxMainColor->itemText(outMode_));
     PanelBeforeColor->SetColor(PanelMainColor->Color());
     if (isActiveWindow() && ComboBoxMainColor->isVisible()) {
         ComboBoxMainColor->setFocus();

@@ -153,8 +153,8 @@ void TForm1::ActionEditCursorColorExecute() {
     }
     const QRgb centre = sample.pixels.pixel(ScreenSampleSize / 2, ScreenSampleSize / 2);
     SetColor(MakeColor(qRed(centre), qGreen(centre), qBlue(centre)));
-    CursorSampleTaken = true;
-    CursorSample = sample.pixels;
+    cursorSampleTaken_ = true;
+    cursorSample_ = sample.pixels;
 }
 
 } // namespace kolvi

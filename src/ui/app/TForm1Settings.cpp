@@ -75,27 +75,27 @@ std::span<const TForm1::WindowSetting> TForm1::WindowSettings() {
              font.setFamily(QString::fromStdString(AnsiToUtf8(f.fontNameBytes_)));
              f.ComboBoxMainColor->setFont(font);
          }},
-        {"OutMode", [](const TForm1& f) -> SettingValue { return Int{f.OutMode}; },
+        {"OutMode", [](const TForm1& f) -> SettingValue { return Int{f.outMode_}; },
          [](TForm1& f, const SettingValue& v) {
-             f.OutMode = static_cast<std::int16_t>(std::get<Int>(v));
+             f.outMode_ = static_cast<std::int16_t>(std::get<Int>(v));
          }},
         // Read as the start colour, written from the current one.
         {"CurrentColor", [](const TForm1& f) -> SettingValue { return f.picker_.CurrentColor(); },
          [](TForm1& f, const SettingValue& v) { f.startColor_ = std::get<TColor>(v); }},
-        {"TestFontColor", [](const TForm1& f) -> SettingValue { return f.TestFontColor; },
-         [](TForm1& f, const SettingValue& v) { f.TestFontColor = std::get<TColor>(v); }},
-        {"TestBackColor", [](const TForm1& f) -> SettingValue { return f.TestBackColor; },
-         [](TForm1& f, const SettingValue& v) { f.TestBackColor = std::get<TColor>(v); }},
-        {"RulerRect.Left", [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.x()}; },
-         [](TForm1& f, const SettingValue& v) { f.RulerRect.moveLeft(std::get<Int>(v)); }},
-        {"RulerRect.Top", [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.y()}; },
-         [](TForm1& f, const SettingValue& v) { f.RulerRect.moveTop(std::get<Int>(v)); }},
+        {"TestFontColor", [](const TForm1& f) -> SettingValue { return f.testFontColor_; },
+         [](TForm1& f, const SettingValue& v) { f.testFontColor_ = std::get<TColor>(v); }},
+        {"TestBackColor", [](const TForm1& f) -> SettingValue { return f.testBackColor_; },
+         [](TForm1& f, const SettingValue& v) { f.testBackColor_ = std::get<TColor>(v); }},
+        {"RulerRect.Left", [](const TForm1& f) -> SettingValue { return Int{f.rulerRect_.x()}; },
+         [](TForm1& f, const SettingValue& v) { f.rulerRect_.moveLeft(std::get<Int>(v)); }},
+        {"RulerRect.Top", [](const TForm1& f) -> SettingValue { return Int{f.rulerRect_.y()}; },
+         [](TForm1& f, const SettingValue& v) { f.rulerRect_.moveTop(std::get<Int>(v)); }},
         {"RulerRect.Width",
-         [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.width()}; },
-         [](TForm1& f, const SettingValue& v) { f.RulerRect.setWidth(std::get<Int>(v)); }},
+         [](const TForm1& f) -> SettingValue { return Int{f.rulerRect_.width()}; },
+         [](TForm1& f, const SettingValue& v) { f.rulerRect_.setWidth(std::get<Int>(v)); }},
         {"RulerRect.Height",
-         [](const TForm1& f) -> SettingValue { return Int{f.RulerRect.height()}; },
-         [](TForm1& f, const SettingValue& v) { f.RulerRect.setHeight(std::get<Int>(v)); }},
+         [](const TForm1& f) -> SettingValue { return Int{f.rulerRect_.height()}; },
+         [](TForm1& f, const SettingValue& v) { f.rulerRect_.setHeight(std::get<Int>(v)); }},
     };
     return settings;
 }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -59,6 +60,8 @@ int main(int argc, char* argv[]) {
     kolvi::SetUpApplication();
     const QTemporaryDir folder;
     const QString settings = folder.filePath("kolvi.ini");
+    // No lock: a kolvi running on the same desktop must not meet the bench.
+    setenv("KOLVI_INSTANCE_CHANNEL", "null", 1);
     kolvi::TForm1 form({}, kolvi::CreateInstanceChannel(), {settings, settings, {}});
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {

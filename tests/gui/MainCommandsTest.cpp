@@ -192,8 +192,11 @@ TEST_F(MainCommands, ShiftedDigitAndPunctuationShortcutsFireByTheirKey) {
 }
 
 TEST_F(MainCommands, TheLockOptionTakesAndGivesUpTheLockAtOnce) {
+    // The real lock, in the test's own runtime folder.
+    form.reset();
+    Open({}, CreatePlatformInstanceChannel());
     const auto otherStartFindsLock = [] {
-        return CreateInstanceChannel()->RunningInstanceHoldsLock();
+        return CreatePlatformInstanceChannel()->RunningInstanceHoldsLock();
     };
     EXPECT_TRUE(otherStartFindsLock());
     form->Action("ActionOptionMutex")->trigger();

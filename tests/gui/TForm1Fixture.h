@@ -21,8 +21,9 @@ struct TForm1Fixture : ::testing::Test {
     void SetUp() override { Open(); }
     void TearDown() override { form.reset(); }
 
-    void Open(std::vector<std::string> arguments = {}) {
-        form = std::make_unique<TForm1>(std::move(arguments), CreateInstanceChannel(),
+    void Open(std::vector<std::string> arguments = {},
+              std::unique_ptr<InstanceChannel> instance = CreateInstanceChannel()) {
+        form = std::make_unique<TForm1>(std::move(arguments), std::move(instance),
                                         SettingsFiles{SettingsPath(), SettingsPath(), {}});
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));

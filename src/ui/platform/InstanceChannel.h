@@ -31,6 +31,9 @@ class InstanceChannel {
     std::function<void(const std::vector<std::string>&)> onArguments;
 };
 
+// The platform's channel, or none when KOLVI_INSTANCE_CHANNEL is "null".
 std::unique_ptr<InstanceChannel> CreateInstanceChannel();
+// The platform's channel whatever the environment says.
+std::unique_ptr<InstanceChannel> CreatePlatformInstanceChannel();
 
 } // namespace kolvi

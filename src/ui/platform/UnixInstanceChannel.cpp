@@ -294,7 +294,7 @@ class UnixInstanceChannel final : public InstanceChannel {
 
 } // namespace
 
-std::unique_ptr<InstanceChannel> CreateInstanceChannel() {
+std::unique_ptr<InstanceChannel> CreatePlatformInstanceChannel() {
     return std::make_unique<UnixInstanceChannel>();
 }
 

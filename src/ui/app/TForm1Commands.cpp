@@ -2,6 +2,7 @@
 #include "TForm1.h"
 
 #include "ApplicationWindows.h"
+#include "app/Version.h"
 
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
@@ -52,7 +53,8 @@ void TForm1::CreateMenus() {
     QMenu* help = MainMenuMain->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName("MenuHelp");
     addActions(help, {"ActionHelpReadme", "ActionHelpOnline", nullptr});
-    MenuHelpVersion = help->addAction(QStringLiteral("&Version 3.00\tkolvi colour picker"));
+    MenuHelpVersion = help->addAction(QStringLiteral("&Version %1\tkolvi colour picker")
+                                          .arg(QString::fromLatin1(KolviVersionText)));
     MenuHelpVersion->setObjectName("MenuHelpVersion");
     MenuHelpVersion->setEnabled(false);
 

@@ -38,14 +38,10 @@ class SingleInstanceTest(unittest.TestCase):
             self.assertIsNone(first.poll(), "the first instance keeps running")
 
     def test_a_malformed_or_half_sent_record_never_blocks_the_first_instance(self):
-        import os
-        import socket
-        import struct
         with Session() as session:
-            session.start_kolvi()
+            first = session.start_kolvi()
             window = session.main_window()
-            path = [os.path.join(session.runtime, name) for name in os.listdir(session.runtime)
-                    if name.endswith(".socket")][0]
+            path = channel_paths(session)[1]
             half = socket.socket(socket.AF_UNIX)
             half.connect(path)
             half.sendall(struct.pack("<II", 1, 50) + b"-o")  # never finished
@@ -55,11 +51,21 @@ class SingleInstanceTest(unittest.TestCase):
             bad.settimeout(10)
             self.assertEqual(bad.recv(1), b"", "the oversized sender is dropped")
 
+            # The next start's records take effect: a blocked first instance
+            # would leave the window minimised and "-o" unapplied.
+            session.run(["xdotool", "windowminimize", "--sync", str(window)])
+            session.wait_for(lambda: session.window_info(window)["Map State"] != "IsViewable",
+                             "the window to be minimised")
             second = session.start_kolvi("-o")
             self.assertEqual(second.wait(timeout=30), 1)
+            session.wait_for(lambda: session.window_info(window)["Map State"] == "IsViewable",
+                             "the first instance to come back")
             self.assertEqual(session.windows("^kolvi"), [window])
             half.close()
             bad.close()
+            session.key(window, "alt+F4")
+            self.assertEqual(first.wait(timeout=30), 0)
+            self.assertIn(b"visible=1\r\n", session.read_settings())
 
     def test_a_burst_of_records_raises_the_window_once_and_is_cut_off(self):
         with Session() as session:

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 namespace kolvi {
@@ -19,6 +21,11 @@ class FirstPaintWatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("%lld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+            std::fflush(stdout);
             QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
         }
         return false;

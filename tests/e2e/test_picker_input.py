@@ -67,9 +67,10 @@ class PickerInputTest(unittest.TestCase):
 
     def test_enter_completes_a_typed_code_and_a_shifted_digit_shortcut_fires_by_its_key(self):
         with Session() as session:
-            # Invert on Shift+2 (0x2032) instead of Ctrl+I, on a Japanese
-            # keyboard, where Shift+2 types '"' (on a US one, '@').
-            session.write_settings(b"[Action]\r\nActionEditReverse=8242\r\n")
+            # Invert on Shift+7 (0x2037) and copy on Shift+2 (0x2032), on a
+            # Japanese keyboard, where they type "'" and '"' (a US one: '&', '@').
+            session.write_settings(b"[Action]\r\nActionEditReverse=8247\r\n"
+                                   b"ActionEditColorCopy=8242\r\n")
             session.run(["setxkbmap", "-layout", "jp"])
             session.start_kolvi()
             window = session.main_window()
@@ -89,8 +90,8 @@ class PickerInputTest(unittest.TestCase):
                         lambda: (lambda t: t if t != "#F" else None)(code_box_text()),
                         "the code box to change", timeout=5), "#F00000")
 
+            session.key(window, "shift+7")
             session.key(window, "shift+2")
-            session.key(window, "ctrl+shift+c")
             self.assertEqual(session.clipboard_when("#0FFFFF"), "#0FFFFF")
 
 

@@ -7,7 +7,21 @@ import os
 import subprocess
 import unittest
 
-from kolvi_session import Session
+from kolvi_session import Session, locate_panel
+
+
+def spare_settings(session):
+    """The per-user file that took a copy's settings when its own failed."""
+    folder = os.path.join(session.home, ".config", "kolvi", "copies")
+    names = os.listdir(folder) if os.path.isdir(folder) else []
+    return os.path.join(folder, names[0]) if len(names) == 1 else None
+
+
+def shows_mode(session, window, mode):
+    try:
+        return locate_panel(session.screenshot(), session.client_origin(window), mode)
+    except AssertionError:
+        return None
 
 GOOD = (b"[Position]\r\nx=189\r\ny=113\r\nMode=0\r\n\r\n"
         b"[Options]\r\nColorStr=#336699\r\n\r\n")
@@ -64,8 +78,7 @@ class FullDiskTest(unittest.TestCase):
                 self.assertEqual(process.wait(timeout=30), 0)
                 with open(os.path.join(out, "kolvi.ini"), "rb") as file:
                     self.assertEqual(file.read(), settings)
-                config = os.path.join(session.home, ".config", "kolvi", "kolvi.ini")
-                with open(config, "rb") as file:
+                with open(spare_settings(session), "rb") as file:
                     self.assertIn(b"Mode=1\r\n", file.read())
                 self.assertIn("No space left on device", session.log_of(process))
                 with open(os.path.join(out, "listing")) as file:
@@ -83,7 +96,8 @@ class FullDiskTest(unittest.TestCase):
                 self.assertEqual(file.read(), LARGE)
             log = session.log_of(process)
             self.assertIn("/kolvi.ini: No space left on device", log)
-            self.assertIn("/config/kolvi/kolvi.ini: No space left on device", log)
+            self.assertIn("/config/kolvi/copies/", log)
+            self.assertEqual(log.count("No space left on device"), 2, log)
 
 
 class FailedSaveTest(unittest.TestCase):
@@ -108,7 +122,32 @@ class FailedSaveTest(unittest.TestCase):
             self.assertEqual(session.read_settings(), GOOD)
             log = session.log_of(process)
             self.assertIn(session.settings_path() + ": File exists", log)
-            self.assertIn("kolvi/kolvi.ini: cannot create the folder", log)
+            self.assertIn(".ini: cannot create the folder", log)
+
+    def test_settings_kept_aside_are_read_back_until_the_own_file_takes_them_again(self):
+        with Session() as session:
+            session.write_settings(GOOD)
+            process = session.start_kolvi()
+            window = session.main_window()
+            # A folder at the temporary file's name: the save beside the program fails.
+            busy = session.settings_path() + ".saving-%d" % process.pid
+            os.mkdir(busy)
+            open(os.path.join(busy, "inside"), "w").close()
+            session.key(window, "F2")
+            session.key(window, "alt+F4")
+            session.dismiss_message([window])
+            self.assertEqual(process.wait(timeout=30), 0)
+            self.assertEqual(session.read_settings(), GOOD)
+
+            # The next start reads what was kept aside, and its save beside the
+            # program succeeds: the spare is gone, the file holds the settings.
+            again = session.start_kolvi()
+            window = session.main_window()
+            session.wait_for(lambda: shows_mode(session, window, 1), "the web-safe field")
+            session.key(window, "alt+F4")
+            self.assertEqual(again.wait(timeout=30), 0)
+            self.assertIn(b"Mode=1\r\n", session.read_settings())
+            self.assertIsNone(spare_settings(session))
 
     def test_a_temporary_file_of_a_killed_save_is_removed_by_the_next_save(self):
         with Session() as session:
@@ -160,14 +199,19 @@ class NotASettingsFileTest(unittest.TestCase):
                 session.key(window, "alt+F4")
                 self.assertEqual(process.wait(timeout=30), 0)
                 self.assertTrue(still_there(path), "the file is left as it was")
-                # The run's settings are kept in the user's folder instead.
-                config = os.path.join(session.home, ".config", "kolvi", "kolvi.ini")
-                with open(config, "rb") as file:
+                # The run's settings are kept in the user's folder instead,
+                # and read from there at the next start.
+                with open(spare_settings(session), "rb") as file:
                     self.assertIn(b"Mode=2\r\n", file.read())
                 # The lock was given back: a new start is a first instance again.
                 again = session.start_kolvi()
-                session.main_window()
-                self.assertIsNone(again.poll())
+                window = session.main_window()
+                # It says once more that the odd file is no settings file.
+                session.dismiss_message([window])
+                session.wait_for(lambda: shows_mode(session, window, 2), "the 256-colour field")
+                session.key(window, "alt+F4")
+                self.assertEqual(again.wait(timeout=30), 0)
+                self.assertTrue(still_there(path), "the file is left as it was")
 
 
 class BytesTest(unittest.TestCase):

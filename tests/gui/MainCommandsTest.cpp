@@ -68,26 +68,35 @@ TEST_F(MainCommands, EverySettingSurvivesARestart) {
     EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
 }
 
-TEST(SettingsLocation, AnUnwritableProgramFolderMovesTheWritesToTheUserConfig) {
+TEST(SettingsLocation, TheFileBesideTheProgramUnlessItCannotBeWrittenOrASpareIsNewer) {
     struct Row {
         const char* name;
         bool besideWritable;
         bool besideExists;
         bool configExists;
+        bool spareIsNewer;
         SettingsFiles files;
     };
     const QString beside = "/opt/kolvi/kolvi.ini";
     const QString config = "/home/u/.config/kolvi/kolvi.ini";
+    const QString spare = "/home/u/.config/kolvi/copies/0123456789abcdef.ini";
     const Row rows[] = {
-        {"a copy in a folder of its own", true, true, false, {beside, beside, config}},
-        {"installed, first run", false, false, false, {config, config, config}},
-        {"installed with a file beside it", false, true, false, {beside, config, config}},
-        {"installed, saved once already", false, true, true, {config, config, config}},
+        {"a copy in a folder of its own", true, true, false, false, {beside, beside, spare}},
+        {"a copy whose last save went to its spare",
+         true,
+         true,
+         false,
+         true,
+         {spare, beside, spare}},
+        {"installed, first run", false, false, false, false, {config, config, config}},
+        {"installed with a file beside it", false, true, false, false, {beside, config, config}},
+        {"installed, saved once already", false, true, true, false, {config, config, config}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const SettingsFiles files = ChooseSettingsFiles(beside, row.besideWritable,
-                                                        row.besideExists, config, row.configExists);
+        const SettingsFiles files =
+            ChooseSettingsFiles({beside, row.besideWritable, row.besideExists, config,
+                                 row.configExists, spare, row.spareIsNewer});
         EXPECT_EQ(files.read, row.files.read);
         EXPECT_EQ(files.write, row.files.write);
         EXPECT_EQ(files.fallback, row.files.fallback);

@@ -151,6 +151,16 @@ void TForm1::LoadSettingsFile() {
         // Not a settings file: it is neither read nor overwritten.
         refusedSettingsFile_ = settingsFiles_.read;
         settingsReadProblem_ = Reason(read.problem);
+    } else if (settingsFiles_.read != settingsFiles_.write) {
+        // Settings kept aside are read; the file they stand in for is replaced
+        // at close only if it is a settings file.
+        const FileRead own = ReadKolviFile(NativePath(settingsFiles_.write), SettingsFileLimit);
+        if (own.outcome == FileRead::Outcome::Refused) {
+            refusedSettingsFile_ = settingsFiles_.write;
+            settingsReadProblem_ = Reason(own.problem);
+        }
+    }
+    if (!refusedSettingsFile_.isEmpty()) {
         QTimer::singleShot(0, this, &TForm1::ReportSettingsReadProblem);
     }
     settingsFile_ = IniFile::Parse(read.bytes);
@@ -176,10 +186,14 @@ QPoint TForm1::PlaceOnAScreen(int x, int y) const {
 }
 
 void TForm1::ReportSettingsReadProblem() {
+    const QString from =
+        refusedSettingsFile_ == settingsFiles_.read
+            ? QStringLiteral("既定の設定")
+            : QDir::toNativeSeparators(settingsFiles_.read) + QStringLiteral(" に残した設定");
     const QString text =
         QStringLiteral("設定ファイル %1 を読み込めませんでした: %2\n"
-                       "既定の設定で起動します。このファイルは上書きしません。")
-            .arg(QDir::toNativeSeparators(refusedSettingsFile_), settingsReadProblem_);
+                       "%3で起動します。このファイルは上書きしません。")
+            .arg(QDir::toNativeSeparators(refusedSettingsFile_), settingsReadProblem_, from);
     TellOnStderr(text);
     auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), text,
                                 QMessageBox::Ok, this);
@@ -192,13 +206,17 @@ void TForm1::SaveSettingsFile() {
     const std::string bytes = settingsFile_.Serialize();
 
     QStringList failures;
+    bool onlyToldFailures = true;
     QString savedTo;
     QStringList targets{settingsFiles_.write};
-    if (settingsFiles_.fallback != settingsFiles_.write) {
+    if (!settingsFiles_.fallback.isEmpty() && settingsFiles_.fallback != settingsFiles_.write) {
         targets << settingsFiles_.fallback;
     }
     for (const QString& target : targets) {
-        if (target.isEmpty() || target == refusedSettingsFile_ || !savedTo.isEmpty()) {
+        const QString shown = QDir::toNativeSeparators(target);
+        if (target == refusedSettingsFile_) {
+            // Not a settings file, as the user was told at start: left as it is.
+            failures << QStringLiteral("%1: %2").arg(shown, settingsReadProblem_);
             continue;
         }
         const QString folder = QFileInfo(target).absolutePath();
@@ -211,11 +229,16 @@ void TForm1::SaveSettingsFile() {
         }
         if (reason.isEmpty()) {
             savedTo = target;
-        } else {
-            failures << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(target), reason);
+            break;
         }
+        failures << QStringLiteral("%1: %2").arg(shown, reason);
+        onlyToldFailures = false;
     }
-    if (failures.isEmpty()) {
+    // Saved beside the program again: a spare from an earlier failure is stale now.
+    if (savedTo == settingsFiles_.write && targets.size() > 1) {
+        QFile::remove(settingsFiles_.fallback);
+    }
+    if (failures.isEmpty() || (!savedTo.isEmpty() && onlyToldFailures)) {
         return;
     }
     QString text;
@@ -225,7 +248,7 @@ void TForm1::SaveSettingsFile() {
                failures.join('\n');
     } else {
         text = QStringLiteral("設定を次の場所に保存できませんでした:\n%1\n\n"
-                              "代わりに %2 に保存しました。")
+                              "代わりに %2 に保存しました。次回からはそこから読み込みます。")
                    .arg(failures.join('\n'), QDir::toNativeSeparators(savedTo));
     }
     TellOnStderr(text);

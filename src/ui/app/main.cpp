@@ -17,8 +17,12 @@ int main(int argc, char* argv[]) {
     auto instance = kolvi::CreateInstanceChannel();
     if (instance->RunningInstanceHoldsLock()) {
         arguments.emplace_back("-restore");
-        instance->Forward(arguments);
-        return 1;
+        if (instance->Forward(arguments) || instance->RunningInstanceHoldsLock()) {
+            return 1;
+        }
+        // The running kolvi gave the lock up while it was asked (its lock
+        // option is off): this start is a first one after all.
+        arguments.pop_back();
     }
 
     // Other windows' pixels cannot be read under Wayland: run through XWayland.

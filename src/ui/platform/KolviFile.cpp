@@ -4,6 +4,7 @@
 #include "KolviFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -181,7 +182,25 @@ std::string ReplaceKolviFile(const std::string& link, std::string_view bytes) {
         if (char* target = ::realpath(link.c_str(), nullptr)) {
             path = target;
             std::free(target);
+        } else {
+            // A link to a file not made yet: the file is made where it points.
+            std::string pointed(PATH_MAX, '\0');
+            const ssize_t length = ::readlink(link.c_str(), pointed.data(), pointed.size());
+            if (length <= 0) {
+                return ErrorText(errno);
+            }
+            if (static_cast<std::size_t>(length) >= pointed.size()) {
+                return ErrorText(ENAMETOOLONG);
+            }
+            pointed.resize(static_cast<std::size_t>(length));
+            path = pointed.front() == '/' ? pointed : FolderOf(link) + "/" + pointed;
         }
+    }
+    struct stat existing {};
+    const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    // A folder, a FIFO or a device is no settings file: never put one aside.
+    if (replacing && !S_ISREG(existing.st_mode)) {
+        return S_ISDIR(existing.st_mode) ? "it is a folder" : "it is not a regular file";
     }
     const std::string folder = FolderOf(path);
     const std::string name = NameOf(path);
@@ -190,8 +209,6 @@ std::string ReplaceKolviFile(const std::string& link, std::string_view bytes) {
     const std::string temporary =
         folder + "/" + name + std::string(SavingInfix) + std::to_string(::getpid());
     ::unlink(temporary.c_str()); // our own, from a failed save of this process
-    struct stat existing {};
-    const bool replacing = ::stat(path.c_str(), &existing) == 0;
     Descriptor out(
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (out.Get() < 0) {
@@ -203,8 +220,7 @@ std::string ReplaceKolviFile(const std::string& link, std::string_view bytes) {
         return reason;
     };
     // The new file keeps the permissions the user gave the old one.
-    if (replacing && S_ISREG(existing.st_mode) &&
-        ::fchmod(out.Get(), existing.st_mode & 07777) != 0) {
+    if (replacing && ::fchmod(out.Get(), existing.st_mode & 07777) != 0) {
         return fail();
     }
     if (!WriteAll(out.Get(), bytes) || ::fsync(out.Get()) != 0 || !out.Close()) {

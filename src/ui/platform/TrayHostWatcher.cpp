@@ -17,6 +17,23 @@ namespace kolvi {
 
 #if KOLVI_HAVE_X11
 
+namespace {
+
+// The host's window may be gone by the time it is asked about: that error is
+// expected, and must not reach Xlib's default handler, which ends the program.
+int IgnoreXErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+
+void SelectInput(Display* display, Window window, long mask) {
+    const XErrorHandler previous = XSetErrorHandler(IgnoreXErrors);
+    XSelectInput(display, window, mask);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+}
+
+} // namespace
+
 struct TrayHostWatcher::Connection {
     Display* display = nullptr;
     QSocketNotifier* notifier = nullptr;
@@ -62,7 +79,7 @@ bool TrayHostWatcher::Watch() {
     XGrabServer(display); // the owner must not go between asking and watching
     const Window host = XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False));
     if (host != 0) {
-        XSelectInput(display, host, StructureNotifyMask);
+        SelectInput(display, host, StructureNotifyMask);
     }
     XUngrabServer(display);
     XFlush(display);
@@ -72,8 +89,7 @@ bool TrayHostWatcher::Watch() {
 
 void TrayHostWatcher::Stop() {
     if (connection_ != nullptr && connection_->host != 0) {
-        XSelectInput(connection_->display, connection_->host, NoEventMask);
-        XFlush(connection_->display);
+        SelectInput(connection_->display, connection_->host, NoEventMask);
         connection_->host = 0;
     }
 }

@@ -104,8 +104,12 @@ bool ConnectWithin(int fd, const sockaddr_un& address, int timeoutMs) {
             }
             break;
         }
-        // A local socket with a full backlog answers EAGAIN at once.
-        if ((errno != EAGAIN && errno != EINTR) || waited >= timeoutMs) {
+        // A local socket with a full backlog answers EAGAIN at once; one that
+        // is not there yet (the running kolvi is still starting) ENOENT or
+        // ECONNREFUSED. Each is worth another try within the bound.
+        const bool worthRetrying =
+            errno == EAGAIN || errno == EINTR || errno == ENOENT || errno == ECONNREFUSED;
+        if (!worthRetrying || waited >= timeoutMs) {
             return false;
         }
         ::poll(nullptr, 0, RetryMs);

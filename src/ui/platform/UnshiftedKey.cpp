@@ -61,10 +61,27 @@ int LayoutUnshiftedKey(const QKeyEvent& event) {
         event.nativeScanCode() > 255) {
         return 0;
     }
-    // The group (layout) in use is part of the key's state.
-    const unsigned group = (event.nativeModifiers() >> 13) & 3;
-    const KeySym symbol = XkbKeycodeToKeysym(
-        x11->display(), static_cast<KeyCode>(event.nativeScanCode()), static_cast<int>(group), 0);
+    // Asked afresh: Xlib's own copy of the keymap is not told when the layout
+    // is loaded anew, as Qt reads the events.
+    XkbDescPtr keyboard =
+        XkbGetMap(x11->display(), XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+    if (keyboard == nullptr) {
+        return 0;
+    }
+    const auto keycode = static_cast<KeyCode>(event.nativeScanCode());
+    KeySym symbol = NoSymbol;
+    if (keycode >= keyboard->min_key_code && keycode <= keyboard->max_key_code) {
+        // The group (layout) in use is part of the key's state.
+        const int groups = XkbKeyNumGroups(keyboard, keycode);
+        int group = static_cast<int>((event.nativeModifiers() >> 13) & 3);
+        if (group >= groups) {
+            group = 0;
+        }
+        if (groups > 0) {
+            symbol = XkbKeySymEntry(keyboard, keycode, 0, group);
+        }
+    }
+    XkbFreeKeyboard(keyboard, 0, True);
     // Printable ASCII keysyms are their characters; Qt keys of letters are upper case.
     if (symbol < 0x21 || symbol > 0x7E) {
         return 0;

@@ -71,13 +71,16 @@ int QtKeyFromVirtualKey(int virtualKey) {
 } // namespace
 
 std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
-    int virtualKey = VirtualKeyFromQtKey(event.key());
-    // With Shift the event names the shifted symbol ("!" for Shift+1); the
-    // shortcut is the key itself. Keypad keys are left as they come.
-    if (virtualKey == 0 && (event.modifiers() & Qt::ShiftModifier) &&
-        !(event.modifiers() & Qt::KeypadModifier)) {
-        virtualKey = VirtualKeyFromQtKey(UnshiftedKey(event));
+    // With Shift the event names the shifted symbol ("!" for Shift+1, "'" for
+    // Shift+7 on a Japanese keyboard); the shortcut is the key itself. Keypad
+    // keys are left as they come.
+    int key = event.key();
+    if ((event.modifiers() & Qt::ShiftModifier) && !(event.modifiers() & Qt::KeypadModifier)) {
+        if (const int plain = UnshiftedKey(event); plain != 0) {
+            key = plain;
+        }
     }
+    const int virtualKey = VirtualKeyFromQtKey(key);
     if (virtualKey == 0) {
         return 0;
     }

@@ -101,6 +101,18 @@ class FullDiskTest(unittest.TestCase):
 
 
 class FailedSaveTest(unittest.TestCase):
+    def change_and_close_with_the_save_beside_blocked(self, session, process):
+        """F2, then Alt+F4 while the save beside the program cannot succeed;
+        answers the message that tells so. Root writes into read-only folders:
+        a folder at the temporary file's name makes the save fail for root too."""
+        window = session.main_window()
+        busy = session.settings_path() + ".saving-%d" % process.pid
+        os.mkdir(busy)
+        open(os.path.join(busy, "inside"), "w").close()
+        session.key(window, "F2")
+        session.key(window, "alt+F4")
+        session.dismiss_message([window])
+
     def test_an_unwritable_user_folder_behind_a_failed_save_is_reported(self):
         with Session() as session:
             session.write_settings(GOOD)
@@ -109,15 +121,7 @@ class FailedSaveTest(unittest.TestCase):
             with open(blocker, "w") as file:
                 file.write("x")
             process = session.start_kolvi(env={"XDG_CONFIG_HOME": blocker})
-            window = session.main_window()
-            # Root writes into read-only folders: a folder at the temporary
-            # file's name makes the save beside the program fail for root too.
-            busy = session.settings_path() + ".saving-%d" % process.pid
-            os.mkdir(busy)
-            open(os.path.join(busy, "inside"), "w").close()
-            session.key(window, "F2")
-            session.key(window, "alt+F4")
-            session.dismiss_message([window])
+            self.change_and_close_with_the_save_beside_blocked(session, process)
             self.assertEqual(process.wait(timeout=30), 2)
             self.assertEqual(session.read_settings(), GOOD)
             log = session.log_of(process)
@@ -128,14 +132,7 @@ class FailedSaveTest(unittest.TestCase):
         with Session() as session:
             session.write_settings(GOOD)
             process = session.start_kolvi()
-            window = session.main_window()
-            # A folder at the temporary file's name: the save beside the program fails.
-            busy = session.settings_path() + ".saving-%d" % process.pid
-            os.mkdir(busy)
-            open(os.path.join(busy, "inside"), "w").close()
-            session.key(window, "F2")
-            session.key(window, "alt+F4")
-            session.dismiss_message([window])
+            self.change_and_close_with_the_save_beside_blocked(session, process)
             self.assertEqual(process.wait(timeout=30), 0)
             self.assertEqual(session.read_settings(), GOOD)
 

@@ -10,6 +10,7 @@ namespace kolvi {
 struct Point {
     int x = 0;
     int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // Lines join consecutive points; like a desktop canvas, each segment leaves out

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ApplicationWindows.h"
 #include "app/TForm1.h"
 #include "platform/InstanceChannel.h"
 
@@ -25,8 +26,8 @@ struct TForm1Fixture : ::testing::Test {
               std::unique_ptr<InstanceChannel> instance = CreateInstanceChannel()) {
         form = std::make_unique<TForm1>(std::move(arguments), std::move(instance),
                                         SettingsFiles{SettingsPath(), SettingsPath(), {}});
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        form->ShowAtStart();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Windows().FrontWindow()));
     }
     QString SettingsPath() const { return folder.filePath("kolvi.ini"); }
     // A control of the window by its name, as a user would point at it.

@@ -17,6 +17,8 @@ inline constexpr TColor clInactiveCaption = SystemColorFlag | 3;
 inline constexpr TColor clWindow = SystemColorFlag | 5;
 inline constexpr TColor clWindowText = SystemColorFlag | 8;
 inline constexpr TColor clBtnFace = SystemColorFlag | 15;
+inline constexpr TColor clInfoText = SystemColorFlag | 23;
+inline constexpr TColor clInfoBk = SystemColorFlag | 24;
 
 struct RGB {
     int r = 0;

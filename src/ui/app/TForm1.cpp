@@ -9,6 +9,7 @@
 #include "controls/TKNSpinEdit.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SystemColors.h"
+#include "ruler/TForm3.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -86,6 +87,18 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     ApplyMode();
     SetColor(startColor_);
     PanelBeforeColor->SetColor(ToQColor(startColor_));
+
+    // The ruler window, created next and hidden until ruler mode.
+    form3_ = std::make_unique<TForm3>(*this);
+    windows_->SetRulerWindow(form3_.get());
+    SyncRulerColorPanel();
+    form3_->SetMainColor(picker_.CurrentColor());
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (form3_ != nullptr) {
+                    form3_->SetTitleActive(state == Qt::ApplicationActive);
+                }
+            });
     // Ruler mode at start needs the ruler window; until it exists kolvi starts
     // as the picker, so it never starts with nothing visible.
 }
@@ -262,10 +275,11 @@ void TForm1::WMCopyData(const std::vector<std::string>& arguments) {
         if (SetCommandLineOption(argument)) {
             if (argument == "-o") {
                 SyncOptionWindow();
-            } else if (argument == "-r" && isVisible()) {
-                ActionEditRulerExecute();
+            } else if (argument == "-r") {
+                ActionEditRulerExecute(); // only when the picker is shown
+            } else if (argument == "-p") {
+                ActionRulerPickerExecute(); // only when the ruler is shown
             }
-            // "-p" switches back once the ruler window has its command.
         } else if (argument == "-restore") {
             windows_->Restore();
         }
@@ -333,7 +347,9 @@ void TForm1::SetCurrentColor(TColor color) {
 }
 
 void TForm1::PropagateColor() {
-    // The option window and the ruler take the colour once they exist.
+    if (form3_ != nullptr) {
+        form3_->SetMainColor(picker_.CurrentColor());
+    }
 }
 
 void TForm1::RefreshColorCodes(int r, int g, int b) {

@@ -30,6 +30,7 @@ class TKNImage;
 class TKNPanel;
 class TKNSpinEdit;
 class ApplicationWindows;
+class TForm3;
 
 // The colour picker window: owner of the picker state, the action lists and the
 // instance lock. The algorithms live in ColorPicker; this class shows them.
@@ -95,6 +96,11 @@ class TForm1 : public QMainWindow, private PickerListener {
     // installation put them.
     static QString HelpFilePath(const QString& fileName);
 
+    // The first show: the picker, or only the ruler when kolvi starts in ruler mode.
+    void ShowAtStart();
+    // The ruler window's colour bar follows ActionRulerMainColor.
+    void SyncRulerColorPanel();
+
   protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -152,6 +158,26 @@ class TForm1 : public QMainWindow, private PickerListener {
     void ActionHelpReadmeExecute();
     void ActionHelpOnlineExecute();
 
+    // Ruler commands (TForm1Ruler.cpp).
+    void ActionRulerPickerExecute();
+    void ActionRulerStayOnTopExecute();
+    void ActionRulerMainColorExecute();
+    void ActionRulerClearExecute();
+    void ActionRulerCursorMarkExecute();
+    void ActionRulerCursorSizeExecute();
+    void ActionRulerUpExecute();
+    void ActionRulerDownExecute();
+    void ActionRulerLeftExecute();
+    void ActionRulerRightExecute();
+    void ActionRulerHUpExecute();
+    void ActionRulerHDownExecute();
+    void ActionRulerVUpExecute();
+    void ActionRulerVDownExecute();
+    void MoveRuler(int dx, int dy);
+    void SizeRuler(int dw, int dh);
+    // The ruler's rectangle: the window's own while it is shown.
+    QRect CurrentRulerRect() const;
+
     // Picker input.
     void EditRGBChange();
     void EditRGBEnter(TKNSpinEdit* edit);
@@ -199,6 +225,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     bool settingsSaved_ = true;
     bool closing_ = false;
     ApplicationWindows* windows_ = nullptr;
+    std::unique_ptr<TForm3> form3_;
     std::vector<std::string> arguments_;
     ShortcutDispatcher* shortcuts_ = nullptr;
     QElapsedTimer renderClock_;

@@ -34,6 +34,20 @@ void TForm1::ConnectActionHandlers() {
         {"ActionOptionMainMode2", &TForm1::ActionOptionMainMode2Execute},
         {"ActionHelpReadme", &TForm1::ActionHelpReadmeExecute},
         {"ActionHelpOnline", &TForm1::ActionHelpOnlineExecute},
+        {"ActionRulerPicker", &TForm1::ActionRulerPickerExecute},
+        {"ActionRulerStayOnTop", &TForm1::ActionRulerStayOnTopExecute},
+        {"ActionRulerMainColor", &TForm1::ActionRulerMainColorExecute},
+        {"ActionRulerClear", &TForm1::ActionRulerClearExecute},
+        {"ActionRulerCursorMark", &TForm1::ActionRulerCursorMarkExecute},
+        {"ActionRulerCursorSize", &TForm1::ActionRulerCursorSizeExecute},
+        {"ActionRulerUp", &TForm1::ActionRulerUpExecute},
+        {"ActionRulerDown", &TForm1::ActionRulerDownExecute},
+        {"ActionRulerLeft", &TForm1::ActionRulerLeftExecute},
+        {"ActionRulerRight", &TForm1::ActionRulerRightExecute},
+        {"ActionRulerHUp", &TForm1::ActionRulerHUpExecute},
+        {"ActionRulerHDown", &TForm1::ActionRulerHDownExecute},
+        {"ActionRulerVUp", &TForm1::ActionRulerVUpExecute},
+        {"ActionRulerVDown", &TForm1::ActionRulerVDownExecute},
     };
 
     for (const ActionHandler& handler : ActionHandlers) {
@@ -46,12 +60,14 @@ void TForm1::ConnectActionHandlers() {
         }
     }
     // A command without a row would do nothing and say nothing.
-    for (const TKNAction* action : ActionListMain->Actions()) {
-        const auto named = [&](const ActionHandler& handler) {
-            return action->objectName() == QLatin1String(handler.action);
-        };
-        if (std::none_of(std::begin(ActionHandlers), std::end(ActionHandlers), named)) {
-            throw std::logic_error("an action without a row in the handler table");
+    for (const ActionList* list : {ActionListMain, ActionListRuler}) {
+        for (const TKNAction* action : list->Actions()) {
+            const auto named = [&](const ActionHandler& handler) {
+                return action->objectName() == QLatin1String(handler.action);
+            };
+            if (std::none_of(std::begin(ActionHandlers), std::end(ActionHandlers), named)) {
+                throw std::logic_error("an action without a row in the handler table");
+            }
         }
     }
 }

@@ -71,10 +71,6 @@ void TForm1::CreateMenus() {
     }
 }
 
-void TForm1::ActionEditRulerExecute() {
-    // Switches to the ruler window once it exists; the picker stays meanwhile.
-}
-
 void TForm1::ActionEditMinimizeExecute() {
     windows_->Minimize();
 }

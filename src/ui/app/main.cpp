@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
                        kolvi::SettingsFilePaths(QCoreApplication::applicationFilePath()));
     kolvi::CloseOnTerminationSignals(&form);
     kolvi::QuitAfterFirstPaintIfAsked(&form);
-    form.show();
+    form.ShowAtStart();
     const int status = QApplication::exec();
     // Settings that could be kept nowhere are a failed run, whatever the loop says.
     return form.SettingsSaved() ? status : 2;

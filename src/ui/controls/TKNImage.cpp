@@ -38,11 +38,11 @@ void TKNImage::mousePressEvent(QMouseEvent* event) {
 }
 
 void TKNImage::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT MouseMoved(event->buttons(), event->position().toPoint());
+    Q_EMIT MouseMoved(event->buttons(), event->position().toPoint(), event->modifiers());
 }
 
 void TKNImage::mouseReleaseEvent(QMouseEvent* event) {
-    Q_EMIT MouseReleased(event->button(), event->position().toPoint());
+    Q_EMIT MouseReleased(event->button(), event->position().toPoint(), event->modifiers());
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         Q_EMIT Clicked();
     }

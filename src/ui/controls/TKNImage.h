@@ -25,8 +25,8 @@ class TKNImage : public QWidget {
 
   Q_SIGNALS:
     void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
-    void MouseMoved(Qt::MouseButtons buttons, QPoint position);
-    void MouseReleased(Qt::MouseButton button, QPoint position);
+    void MouseMoved(Qt::MouseButtons buttons, QPoint position, Qt::KeyboardModifiers modifiers);
+    void MouseReleased(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
     void Clicked();
 
   protected:

@@ -35,11 +35,11 @@ void TKNPanel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TKNPanel::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT MouseMoved(event->buttons(), event->position().toPoint());
+    Q_EMIT MouseMoved(event->buttons(), event->position().toPoint(), event->modifiers());
 }
 
 void TKNPanel::mouseReleaseEvent(QMouseEvent* event) {
-    Q_EMIT MouseReleased(event->button(), event->position().toPoint());
+    Q_EMIT MouseReleased(event->button(), event->position().toPoint(), event->modifiers());
 }
 
 } // namespace kolvi

@@ -20,8 +20,8 @@ class TKNPanel : public QFrame {
 
   Q_SIGNALS:
     void MousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
-    void MouseMoved(Qt::MouseButtons buttons, QPoint position);
-    void MouseReleased(Qt::MouseButton button, QPoint position);
+    void MouseMoved(Qt::MouseButtons buttons, QPoint position, Qt::KeyboardModifiers modifiers);
+    void MouseReleased(Qt::MouseButton button, QPoint position, Qt::KeyboardModifiers modifiers);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,377 @@
+#include "TForm3.h"
+
+#include "app/ApplicationWindows.h"
+#include "app/TForm1.h"
+#include "controls/TKNImage.h"
+#include "controls/TKNPanel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QPainter>
+#include <QPolygon>
+#include <QRegion>
+#include <QScreen>
+#include <QStyleHints>
+#include <QWindow>
+
+namespace kolvi {
+
+TForm3* Form3 = nullptr;
+
+namespace {
+
+constexpr int StripSize = 10;
+constexpr int DesignLeft = 189;
+constexpr int DesignTop = 489;
+constexpr int DesignClientWidth = 215;
+constexpr int DesignClientHeight = 139;
+
+enum MouseEventKind { Press, Move, Release };
+
+QImage WrapBitmap(Bitmap24& bitmap) {
+    return QImage(bitmap.Row(0), bitmap.Width(), bitmap.Height(),
+                  static_cast<qsizetype>(bitmap.Stride()), QImage::Format_BGR888);
+}
+
+QColor Resolved(TColor color) {
+    return ToQColor(ResolveColor(color));
+}
+
+} // namespace
+
+TForm3::TForm3(TForm1& main) : QWidget(nullptr), main_(main) {
+    Form3 = this;
+    setObjectName("Form3");
+    setWindowTitle(QApplication::applicationName());
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setCursor(Qt::SizeAllCursor);
+    setAutoFillBackground(false);
+    setGeometry(DesignLeft, DesignTop, DesignClientWidth, DesignClientHeight);
+
+    ImageRulerH = new TKNImage("ImageRulerH", this);
+    ImageRulerH->setGeometry(RulerBand, 0, 1, RulerBand);
+    ImageRulerH->setCursor(Qt::SplitHCursor);
+    ImageRulerV = new TKNImage("ImageRulerV", this);
+    ImageRulerV->setGeometry(0, RulerBand, RulerBand, 1);
+    ImageRulerV->setCursor(Qt::SplitVCursor);
+    for (const bool horizontal : {true, false}) {
+        TKNImage* image = horizontal ? ImageRulerH : ImageRulerV;
+        connect(
+            image, &TKNImage::MousePressed, this,
+            [this, horizontal](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
+                RulerMouse(horizontal, Press, button, at, modifiers);
+            });
+        connect(image, &TKNImage::MouseMoved, this,
+                [this, horizontal](Qt::MouseButtons, QPoint at, Qt::KeyboardModifiers modifiers) {
+                    RulerMouse(horizontal, Move, Qt::NoButton, at, modifiers);
+                });
+        connect(
+            image, &TKNImage::MouseReleased, this,
+            [this, horizontal](Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers) {
+                RulerMouse(horizontal, Release, button, at, modifiers);
+            });
+    }
+
+    PanelWidth = new TKNPanel("PanelWidth", TKNPanel::Bevel::None, this);
+    PanelWidth->setCursor(Qt::SizeHorCursor);
+    connect(PanelWidth, &TKNPanel::MousePressed, this, [this] {
+        SizingWidth = true;
+        DragWidth = width();
+    });
+    connect(PanelWidth, &TKNPanel::MouseMoved, this, [this](Qt::MouseButtons, QPoint at) {
+        if (SizingWidth) {
+            SetRulerWidth(DragWidth + at.x());
+            DragWidth = width();
+        }
+    });
+    connect(PanelWidth, &TKNPanel::MouseReleased, this, [this] { SizingWidth = false; });
+    PanelHeight = new TKNPanel("PanelHeight", TKNPanel::Bevel::None, this);
+    PanelHeight->setCursor(Qt::SizeVerCursor);
+    connect(PanelHeight, &TKNPanel::MousePressed, this, [this] {
+        SizingHeight = true;
+        DragHeight = height();
+    });
+    connect(PanelHeight, &TKNPanel::MouseMoved, this, [this](Qt::MouseButtons, QPoint at) {
+        if (SizingHeight) {
+            SetRulerHeight(DragHeight + at.y());
+            DragHeight = height();
+        }
+    });
+    connect(PanelHeight, &TKNPanel::MouseReleased, this, [this] { SizingHeight = false; });
+
+    PanelMain = new TKNPanel("PanelMain", TKNPanel::Bevel::None, this);
+    PanelMain->setGeometry(4, 2, 32, 5);
+    PanelMain->setCursor(Qt::ArrowCursor);
+    PanelTitle = new TKNPanel("PanelTitle", TKNPanel::Bevel::None, PanelMain);
+    PanelTitle->setGeometry(1, 1, 3, 3);
+    PanelMainColor = new TKNPanel("PanelMainColor", TKNPanel::Bevel::None, PanelMain);
+    PanelMainColor->setGeometry(5, 1, 26, 3);
+    for (QWidget* bar : std::initializer_list<QWidget*>{PanelMain, PanelTitle, PanelMainColor}) {
+        bar->installEventFilter(this);
+    }
+    SetTitleActive(true);
+
+    CreatePopupMenu();
+    const QRect rect = main_.RulerRect();
+    setGeometry(rect);
+}
+
+TForm3::~TForm3() {
+    Form3 = nullptr;
+}
+
+void TForm3::CreatePopupMenu() {
+    PopupMenuMain = new QMenu(this);
+    PopupMenuMain->setObjectName("PopupMenuMain");
+    PopupMenuMain->addAction(main_.Action("ActionRulerPicker"));
+    PopupMenuMain->addSeparator();
+    PopupMenuMain->addAction(main_.Action("ActionRulerClear"));
+    PopupMenuMain->addSeparator();
+    QMenu* options = PopupMenuMain->addMenu(QStringLiteral("設定(&O)"));
+    options->setObjectName("MenuRuleOption");
+    for (const char* name :
+         {"ActionRulerMainColor", "ActionRulerStayOnTop", "ActionOptionMinimizeHide",
+          "ActionOptionRulerRun", "ActionOptionMutex"}) {
+        options->addAction(main_.Action(QString::fromLatin1(name)));
+    }
+    PopupMenuMain->addSeparator();
+    PopupMenuMain->addAction(main_.Action("ActionEditMinimize"));
+    PopupMenuMain->addAction(main_.Action("ActionEditClose"));
+}
+
+int TForm3::WidthStripSize() const {
+    return PanelWidth->width();
+}
+
+int TForm3::HeightStripSize() const {
+    return PanelHeight->height();
+}
+
+void TForm3::SetRulerWidth(int width) {
+    resize(ClampRulerExtent(width, screenSize_.width()), height());
+}
+
+void TForm3::SetRulerHeight(int height) {
+    resize(width(), ClampRulerExtent(height, screenSize_.height()));
+}
+
+void TForm3::SetMainColor(TColor color) {
+    PanelMainColor->SetColor(ToQColor(color));
+}
+
+void TForm3::SetTitleActive(bool active) {
+    PanelTitle->SetColor(Resolved(active ? clActiveCaption : clInactiveCaption));
+}
+
+void TForm3::SetColorBarShown(bool shown) {
+    PanelMain->setVisible(shown);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) {
+        return;
+    }
+    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    screenSize_ = where->geometry().size();
+    const int sw = screenSize_.width();
+    const int sh = screenSize_.height();
+    setMinimumSize(RulerMinimumSize, RulerMinimumSize);
+    setMaximumSize(std::max(sw, RulerMinimumSize), std::max(sh, RulerMinimumSize));
+    SetMainColor(main_.CurrentColor());
+    main_.SetTopMost(main_.Action("ActionRulerStayOnTop")->isChecked(), this);
+    SetColorBarShown(main_.Action("ActionRulerMainColor")->isChecked());
+    SizingWidth = false;
+    SizingHeight = false;
+    DragWidth = width();
+    DragHeight = height();
+    BitmapRulerV = Bitmap24(RulerBand, std::max(sh - RulerBand, 1));
+    BitmapRulerH = Bitmap24(std::max(sw - RulerBand, 1), RulerBand);
+    ImageRulerH->resize(sw, RulerBand);
+    ImageRulerV->resize(RulerBand, sh);
+    QPolygon region;
+    for (const Point& corner : RulerRegion(sw, sh)) {
+        region << QPoint(corner.x, corner.y);
+    }
+    setMask(QRegion(region));
+    DrawRulers();
+}
+
+void TForm3::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        // The window manager's close (Alt+F4 taken by it, a close button):
+        // in ruler mode that is closing kolvi, as 閉じる(&X) is.
+        event->ignore();
+        main_.Action("ActionEditClose")->trigger();
+        return;
+    }
+    main_.SetRulerRect(geometry());
+    QWidget::closeEvent(event);
+}
+
+void TForm3::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        main_.Windows().FrontWindowMinimized();
+    }
+    QWidget::changeEvent(event);
+}
+
+void TForm3::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PanelWidth->setGeometry(width() - StripSize, 0, StripSize, height());
+    PanelHeight->setGeometry(0, height() - StripSize, width(), StripSize);
+}
+
+void TForm3::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Resolved(clInfoBk));
+}
+
+void TForm3::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        movePending_ = true;
+        pressedAt_ = event->globalPosition().toPoint();
+        grabOffset_ = pressedAt_ - pos();
+    }
+}
+
+void TForm3::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->globalPosition().toPoint();
+    if (movingByHand_) {
+        move(at - grabOffset_);
+        return;
+    }
+    // The window manager's move starts once the drag threshold is passed: on
+    // a bare click it would stay in move mode until the next release.
+    if (movePending_ &&
+        (at - pressedAt_).manhattanLength() >= QGuiApplication::styleHints()->startDragDistance()) {
+        movePending_ = false;
+        if (windowHandle() == nullptr || !windowHandle()->startSystemMove()) {
+            movingByHand_ = true;
+            move(at - grabOffset_);
+        }
+    }
+}
+
+void TForm3::mouseReleaseEvent(QMouseEvent*) {
+    movePending_ = false;
+    movingByHand_ = false;
+}
+
+void TForm3::contextMenuEvent(QContextMenuEvent* event) {
+    PopupMenuMain->popup(event->globalPos());
+}
+
+void TForm3::DrawRulers() {
+    const TColor fill = ResolveColor(clInfoBk);
+    const TColor line = ResolveColor(clInfoText);
+    DrawScale(BitmapRulerV, false, fill, line);
+    DrawNumbers(BitmapRulerV, false);
+    DrawScale(BitmapRulerH, true, fill, line);
+    DrawNumbers(BitmapRulerH, true);
+    ShowRulers();
+}
+
+void TForm3::DrawNumbers(Bitmap24& scale, bool horizontal) {
+    QImage pixels = WrapBitmap(scale);
+    QPainter painter(&pixels);
+    painter.setFont(font());
+    painter.setPen(Resolved(clInfoText));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Resolved(clInfoBk));
+    const QFontMetrics metrics(font());
+    const int digitsHeight = metrics.boundingRect(QStringLiteral("0123465789")).height();
+    for (const ScaleTick& tick : ScaleTicks(horizontal ? scale.Width() : scale.Height())) {
+        if (!tick.numbered) {
+            continue;
+        }
+        const QString text = QString::number(tick.position);
+        const Extent size{metrics.horizontalAdvance(text), metrics.height()};
+        const Point at = ScaleNumberAt(horizontal, tick.position, size, digitsHeight);
+        painter.drawText(QRect(at.x, at.y, size.width, size.height), Qt::AlignLeft | Qt::AlignTop,
+                         text);
+    }
+}
+
+void TForm3::ShowRulers() {
+    ImageRulerV->SetImage(WrapBitmap(BitmapRulerV).copy());
+    ImageRulerH->SetImage(WrapBitmap(BitmapRulerH).copy());
+}
+
+Extent TForm3::LabelSize(int length) const {
+    const QFontMetrics metrics(font());
+    const QString text = QString::fromStdString(MarkLabel(length));
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void TForm3::ShowMark(bool horizontal, const RulerMark& mark) {
+    Bitmap24 marked = horizontal ? BitmapRulerH : BitmapRulerV;
+    DrawMark(marked, horizontal, mark);
+    QImage pixels = WrapBitmap(marked).copy();
+    {
+        QPainter painter(&pixels);
+        painter.setFont(font());
+        painter.setPen(Resolved(clInfoText));
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(Resolved(clInfoBk));
+        const QString text = QString::fromStdString(MarkLabel(mark.length));
+        const Extent size = LabelSize(mark.length);
+        painter.drawText(QRect(mark.labelAt.x, mark.labelAt.y, size.width, size.height),
+                         Qt::AlignLeft | Qt::AlignTop, text);
+    }
+    (horizontal ? ImageRulerH : ImageRulerV)->SetImage(pixels);
+}
+
+void TForm3::MarkH(int x) {
+    ShowMark(true, SingleMark(true, x));
+}
+
+void TForm3::MarkV(int y) {
+    ShowMark(false, SingleMark(false, y));
+}
+
+void TForm3::RulerMouse(bool horizontal, int event, Qt::MouseButton button, QPoint at,
+                        Qt::KeyboardModifiers modifiers) {
+    bool& marking = horizontal ? MarkingH : MarkingV;
+    int& anchor = horizontal ? AnchorH : AnchorV;
+    int p = horizontal ? at.x() : at.y();
+    const bool snap = modifiers & Qt::ControlModifier;
+    const bool span = modifiers & Qt::ShiftModifier;
+    if (event == Press) {
+        if (button != Qt::LeftButton) {
+            return;
+        }
+        marking = true;
+        anchor = snap ? SnapToFive(p) : p;
+        return;
+    }
+    if (!marking || (event == Release && button != Qt::LeftButton)) {
+        return;
+    }
+    p = std::max(p, 0);
+    if (snap) {
+        p = SnapToFive(p);
+    }
+    if (span) {
+        ShowMark(horizontal, SpanMark(horizontal, anchor, p, LabelSize(std::abs(anchor - p))));
+    } else {
+        ShowMark(horizontal, SingleMark(horizontal, p));
+    }
+    if (event == Release) {
+        marking = false;
+    }
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == PanelMain || watched == PanelTitle || watched == PanelMainColor)) {
+        main_.Action("ActionRulerPicker")->trigger();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kolvi

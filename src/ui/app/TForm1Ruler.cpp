@@ -25,6 +25,7 @@ void TForm1::ShowAtStart() {
         EnableActionLists(false, true);
         windows_->SetMode(ApplicationWindows::Mode::Ruler);
         form3_->show();
+        form3_->activateWindow();
     } else {
         show();
     }

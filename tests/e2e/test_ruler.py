@@ -90,6 +90,40 @@ class RulerTest(unittest.TestCase):
             session.wait_for(lambda: ruler in session.windows("^kolvi$"), "the ruler to return")
             self.assertFalse(picker_shown(session))
 
+    def test_the_ruler_stays_above_a_later_window_and_clicks_outside_the_l_reach_it(self):
+        with Session() as session:
+            # Two independent instances (lock off): the ruler over most of the
+            # screen, then a picker started later across its top band.
+            self.start(session, b"[Options]\r\nRulerRun=1\r\nMutex=0\r\n"
+                       b"[Ruler]\r\nX=0\r\nY=0\r\nW=700\r\nH=600\r\n")
+            session.ruler_size = (700, 600)
+            ruler = ruler_window(session)
+            # The ruler's own colour, in its corner square.
+            band = session.wait_for(
+                lambda: (lambda c: c if c != (0, 0, 0) else None)(session.screenshot().at(20, 30)),
+                "the ruler on screen")
+            other = session.add_program_copy("other")
+            session.write_settings(b"[Position]\r\nx=100\r\ny=10\r\n[Options]\r\nMutex=0\r\n",
+                                   program=other)
+            session.start_kolvi(program=other)
+            picker = session.wait_for(
+                lambda: next((w for w in session.windows("^kolvi$") if w != ruler), None),
+                "the later picker")
+            session.run(["xdotool", "windowactivate", "--sync", str(picker)])
+            self.assertEqual(session.run(["xdotool", "getactivewindow"]).stdout.strip(),
+                             str(picker))
+            # The band between ticks and numbers shows the ruler's colour above it.
+            session.wait_for(lambda: session.screenshot().at(302, 5) == band,
+                             "the ruler's band above the later window")
+
+            # A click in the cut-away part of the ruler's rectangle picks a
+            # colour in the picker beneath.
+            session.mouse(("mousemove", 300, 300), ("click", 1))
+            session.set_clipboard("untouched")
+            session.key(picker, "ctrl+shift+c")
+            copied = session.clipboard_when("not what it was", timeout=3)
+            self.assertTrue(copied.startswith("#") and copied != "#FF0000", copied)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -124,6 +124,13 @@ class RulerTest(unittest.TestCase):
             copied = session.clipboard_when("not what it was", timeout=3)
             self.assertTrue(copied.startswith("#") and copied != "#FF0000", copied)
 
+    def test_a_ruler_kept_on_a_monitor_that_is_gone_comes_back_onto_the_screen(self):
+        with Session() as session:
+            self.start(session, b"[Options]\r\nRulerRun=1\r\n"
+                       b"[Ruler]\r\nX=5000\r\nY=-900\r\nW=300\r\nH=200\r\n")
+            session.ruler_size = (300, 200)
+            ruler = ruler_window(session)
+            self.assertEqual(session.client_origin(ruler), (1024 - 300, 0))
 
 if __name__ == "__main__":
     unittest.main()

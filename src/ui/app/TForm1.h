@@ -129,8 +129,6 @@ class TForm1 : public QMainWindow, private PickerListener {
     SettingValues CurrentSettings() const;
     void LoadSettingsFile();
     void ReportSettingsReadProblem();
-    // The stored position, or the nearest one from which the window can be reached.
-    QPoint PlaceOnAScreen(int x, int y) const;
     void SaveSettingsFile();
 
     // The colour shown.

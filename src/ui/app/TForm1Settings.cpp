@@ -4,9 +4,9 @@
 // the per-user place, and the user is told when the settings could not be kept.
 #include "TForm1.h"
 
+#include "ScreenPlacement.h"
 #include "controls/TKNComboBox.h"
 #include "platform/KolviFile.h"
-#include "shell/WindowPlacement.h"
 #include "text/AnsiText.h"
 
 #include <QApplication>
@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -171,20 +170,8 @@ void TForm1::LoadSettingsFile() {
     for (const SettingKey& key : SettingsKeys()) {
         ApplySetting(key.target, values.Value(key.target));
     }
-    move(PlaceOnAScreen(x(), y()));
-}
-
-QPoint TForm1::PlaceOnAScreen(int x, int y) const {
-    std::vector<Screen> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect all = screen->geometry();
-        const QRect free = screen->availableGeometry();
-        screens.push_back({{all.x(), all.y(), all.width(), all.height()},
-                           {free.x(), free.y(), free.width(), free.height()}});
-    }
     // The frame is not known before the window is shown: its designed outer size.
-    const WindowPosition at = ReachablePosition({x, y}, DesignWidth, DesignHeight, screens);
-    return {at.x, at.y};
+    move(ReachableOnTheScreens(pos(), QSize(DesignWidth, DesignHeight)));
 }
 
 void TForm1::ReportSettingsReadProblem() {

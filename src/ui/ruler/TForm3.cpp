@@ -1,6 +1,7 @@
 #include "TForm3.h"
 
 #include "app/ApplicationWindows.h"
+#include "app/ScreenPlacement.h"
 #include "app/TForm1.h"
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
@@ -115,8 +116,9 @@ TForm3::TForm3(TForm1& main) : QWidget(nullptr), main_(main) {
     SetTitleActive(true);
 
     CreatePopupMenu();
+    // A ruler kept on a monitor that is gone comes back onto one that is there.
     const QRect rect = main_.RulerRect();
-    setGeometry(rect);
+    setGeometry(QRect(ReachableOnTheScreens(rect.topLeft(), rect.size()), rect.size()));
 }
 
 TForm3::~TForm3() {
@@ -175,12 +177,6 @@ void TForm3::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;
     }
-    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    screenSize_ = where->geometry().size();
-    const int sw = screenSize_.width();
-    const int sh = screenSize_.height();
-    setMinimumSize(RulerMinimumSize, RulerMinimumSize);
-    setMaximumSize(std::max(sw, RulerMinimumSize), std::max(sh, RulerMinimumSize));
     SetMainColor(main_.CurrentColor());
     main_.SetTopMost(main_.Action("ActionRulerStayOnTop")->isChecked(), this);
     SetColorBarShown(main_.Action("ActionRulerMainColor")->isChecked());
@@ -188,6 +184,24 @@ void TForm3::showEvent(QShowEvent* event) {
     SizingHeight = false;
     DragWidth = width();
     DragHeight = height();
+    ApplyScreen();
+}
+
+QScreen* TForm3::RulerScreen() const {
+    // The screen that holds the ruler's corner measures it.
+    if (QScreen* at = QGuiApplication::screenAt(pos())) {
+        return at;
+    }
+    return screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+}
+
+void TForm3::ApplyScreen() {
+    screen_ = RulerScreen();
+    screenSize_ = screen_->geometry().size();
+    const int sw = screenSize_.width();
+    const int sh = screenSize_.height();
+    setMinimumSize(RulerMinimumSize, RulerMinimumSize);
+    setMaximumSize(std::max(sw, RulerMinimumSize), std::max(sh, RulerMinimumSize));
     BitmapRulerV = Bitmap24(RulerBand, std::max(sh - RulerBand, 1));
     BitmapRulerH = Bitmap24(std::max(sw - RulerBand, 1), RulerBand);
     ImageRulerH->resize(sw, RulerBand);
@@ -198,6 +212,14 @@ void TForm3::showEvent(QShowEvent* event) {
     }
     setMask(QRegion(region));
     DrawRulers();
+}
+
+void TForm3::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Moved onto another monitor: measure on that one.
+    if (isVisible() && screen_ != nullptr && RulerScreen() != screen_) {
+        ApplyScreen();
+    }
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QMenu;
+class QScreen;
 
 namespace kolvi {
 
@@ -47,6 +48,7 @@ class TForm3 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -56,6 +58,10 @@ class TForm3 : public QWidget {
 
   private:
     void CreatePopupMenu();
+    QScreen* RulerScreen() const;
+    // What depends on the screen: size limits, scale images, the L region and
+    // the scales.
+    void ApplyScreen();
     void DrawRulers();
     void DrawNumbers(Bitmap24& scale, bool horizontal);
     void ShowMark(bool horizontal, const RulerMark& mark);
@@ -75,6 +81,7 @@ class TForm3 : public QWidget {
 
     Bitmap24 BitmapRulerV{RulerBand, 1};
     Bitmap24 BitmapRulerH{1, RulerBand};
+    QScreen* screen_ = nullptr;
     QSize screenSize_;
     bool SizingWidth = false;
     bool SizingHeight = false;

@@ -5,11 +5,11 @@
 #include "app/TForm1.h"
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
+#include "ruler/RulerPainting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QPainter>
 #include <QPolygon>
@@ -31,11 +31,6 @@ constexpr int DesignClientWidth = 215;
 constexpr int DesignClientHeight = 139;
 
 enum MouseEventKind { Press, Move, Release };
-
-QImage WrapBitmap(Bitmap24& bitmap) {
-    return QImage(bitmap.Row(0), bitmap.Width(), bitmap.Height(),
-                  static_cast<qsizetype>(bitmap.Stride()), QImage::Format_BGR888);
-}
 
 QColor Resolved(TColor color) {
     return ToQColor(ResolveColor(color));
@@ -287,64 +282,29 @@ void TForm3::contextMenuEvent(QContextMenuEvent* event) {
     PopupMenuMain->popup(event->globalPos());
 }
 
+RulerInk TForm3::Ink() const {
+    return {font(), Resolved(clInfoText), Resolved(clInfoBk)};
+}
+
 void TForm3::DrawRulers() {
-    const TColor fill = ResolveColor(clInfoBk);
-    const TColor line = ResolveColor(clInfoText);
-    DrawScale(BitmapRulerV, false, fill, line);
-    DrawNumbers(BitmapRulerV, false);
-    DrawScale(BitmapRulerH, true, fill, line);
-    DrawNumbers(BitmapRulerH, true);
+    const RulerInk ink = Ink();
+    DrawBareScale(BitmapRulerV, false, ink);
+    DrawBareScale(BitmapRulerH, true, ink);
     ShowRulers();
 }
 
-void TForm3::DrawNumbers(Bitmap24& scale, bool horizontal) {
-    QImage pixels = WrapBitmap(scale);
-    QPainter painter(&pixels);
-    painter.setFont(font());
-    painter.setPen(Resolved(clInfoText));
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Resolved(clInfoBk));
-    const QFontMetrics metrics(font());
-    const int digitsHeight = metrics.boundingRect(QStringLiteral("0123465789")).height();
-    for (const ScaleTick& tick : ScaleTicks(horizontal ? scale.Width() : scale.Height())) {
-        if (!tick.numbered) {
-            continue;
-        }
-        const QString text = QString::number(tick.position);
-        const Extent size{metrics.horizontalAdvance(text), metrics.height()};
-        const Point at = ScaleNumberAt(horizontal, tick.position, size, digitsHeight);
-        painter.drawText(QRect(at.x, at.y, size.width, size.height), Qt::AlignLeft | Qt::AlignTop,
-                         text);
-    }
-}
-
 void TForm3::ShowRulers() {
-    ImageRulerV->SetImage(WrapBitmap(BitmapRulerV).copy());
-    ImageRulerH->SetImage(WrapBitmap(BitmapRulerH).copy());
+    ImageRulerV->SetImage(BitmapImage(BitmapRulerV).copy());
+    ImageRulerH->SetImage(BitmapImage(BitmapRulerH).copy());
 }
 
 Extent TForm3::LabelSize(int length) const {
-    const QFontMetrics metrics(font());
-    const QString text = QString::fromStdString(MarkLabel(length));
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    return RulerTextSize(font(), QString::fromStdString(MarkLabel(length)));
 }
 
 void TForm3::ShowMark(bool horizontal, const RulerMark& mark) {
-    Bitmap24 marked = horizontal ? BitmapRulerH : BitmapRulerV;
-    DrawMark(marked, horizontal, mark);
-    QImage pixels = WrapBitmap(marked).copy();
-    {
-        QPainter painter(&pixels);
-        painter.setFont(font());
-        painter.setPen(Resolved(clInfoText));
-        painter.setBackgroundMode(Qt::OpaqueMode);
-        painter.setBackground(Resolved(clInfoBk));
-        const QString text = QString::fromStdString(MarkLabel(mark.length));
-        const Extent size = LabelSize(mark.length);
-        painter.drawText(QRect(mark.labelAt.x, mark.labelAt.y, size.width, size.height),
-                         Qt::AlignLeft | Qt::AlignTop, text);
-    }
-    (horizontal ? ImageRulerH : ImageRulerV)->SetImage(pixels);
+    (horizontal ? ImageRulerH : ImageRulerV)
+        ->SetImage(MarkedScale(horizontal ? BitmapRulerH : BitmapRulerV, horizontal, mark, Ink()));
 }
 
 void TForm3::MarkH(int x) {

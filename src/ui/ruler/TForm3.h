@@ -11,6 +11,7 @@ class QScreen;
 
 namespace kolvi {
 
+struct RulerInk;
 class TForm1;
 class TKNImage;
 class TKNPanel;
@@ -62,8 +63,8 @@ class TForm3 : public QWidget {
     // What depends on the screen: size limits, scale images, the L region and
     // the scales.
     void ApplyScreen();
+    RulerInk Ink() const;
     void DrawRulers();
-    void DrawNumbers(Bitmap24& scale, bool horizontal);
     void ShowMark(bool horizontal, const RulerMark& mark);
     void RulerMouse(bool horizontal, int event, Qt::MouseButton button, QPoint at,
                     Qt::KeyboardModifiers modifiers);

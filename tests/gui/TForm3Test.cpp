@@ -4,6 +4,7 @@
 #include "controls/TKNPanel.h"
 #include "ruler/TForm3.h"
 
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -111,6 +112,41 @@ TEST_F(Ruler, StripsAndCommandsKeepTheSizeLimits) {
     QTest::keyClick(ruler, Qt::Key_Right);
     QTest::keyClick(ruler, Qt::Key_Down);
     EXPECT_EQ(ruler->pos(), before + QPoint(1, 1));
+}
+
+TEST_F(Ruler, CursorCommandsMarkAndSizeAtThePointer) {
+    ruler->setGeometry(50, 40, 400, 300);
+    QCursor::setPos(ruler->mapToGlobal(QPoint(40 + 130, 40 + 70)));
+    QTest::keyClick(ruler, Qt::Key_M);
+    EXPECT_EQ(At("ImageRulerH", {130, 39}), Red);
+    EXPECT_EQ(At("ImageRulerV", {39, 70}), Red);
+
+    QCursor::setPos(ruler->mapToGlobal(QPoint(10, 10))); // the corner square
+    QTest::keyClick(ruler, Qt::Key_M);
+    EXPECT_EQ(At("ImageRulerH", {0, 39}), Red) << "left of the origin marks 0";
+    QTest::keyClick(ruler, Qt::Key_S);
+    EXPECT_EQ(ruler->size(), QSize(80, 80)) << "75 x 35, raised to the minimum";
+
+    QCursor::setPos(ruler->mapToGlobal(QPoint(200, 150)));
+    QTest::keyClick(ruler, Qt::Key_S);
+    EXPECT_EQ(ruler->size(), QSize(265, 175));
+}
+
+TEST_F(Ruler, ForwardedArgumentsSwitchModeAndTheTitleDotFollowsActivation) {
+    form->WMCopyData({"-p"});
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(ruler->isVisible());
+    EXPECT_FALSE(form->Action("ActionOptionRulerRun")->isChecked());
+    form->WMCopyData({"-r", "-restore"});
+    EXPECT_TRUE(ruler->isVisible());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->Action("ActionOptionRulerRun")->isChecked());
+
+    auto* dot = Part<TKNPanel>("PanelTitle");
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(dot->Color(), ToQColor(ResolveColor(clInactiveCaption)));
+    Q_EMIT qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(dot->Color(), ToQColor(ResolveColor(clActiveCaption)));
 }
 
 TEST_F(Ruler, PopupMenuHoldsTheRulerAndMainCommands) {

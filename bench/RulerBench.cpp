@@ -21,7 +21,7 @@ namespace {
 using namespace kolvi;
 
 RulerInk Ink() {
-    return {QApplication::font(), QColor(0, 0, 0), QColor(255, 255, 225)};
+    return {QApplication::font(), QColor(0, 0, 0), QColor(255, 255, 225), 1.0};
 }
 
 void BM_CopyBareScaleFloor(benchmark::State& state) {

@@ -131,6 +131,29 @@ class RulerTest(unittest.TestCase):
             session.ruler_size = (300, 200)
             ruler = ruler_window(session)
             self.assertEqual(session.client_origin(ruler), (1024 - 300, 0))
+    def test_on_a_scaled_screen_the_scale_and_marks_stay_crisp(self):
+        with Session() as session:
+            session.env["QT_SCALE_FACTOR"] = "2"
+            self.start(session, b"[Options]\r\nRulerRun=1\r\n"
+                       b"[Ruler]\r\nX=10\r\nY=10\r\nW=300\r\nH=150\r\n")
+            session.ruler_size = (600, 300)  # in the screen's device pixels
+            ruler = ruler_window(session)
+            ox, oy = session.client_origin(ruler)
+            # 60 ruler pixels right of the origin are 120 device pixels.
+            session.mouse(("mousemove", ox + 2 * (40 + 60), oy + 40), ("click", 1))
+            x = ox + 2 * (40 + 60)
+            session.wait_for(lambda: session.screenshot().at(x, oy + 70) == RED, "the mark")
+            image = session.screenshot()
+            self.assertEqual(image.at(x + 1, oy + 70), RED, "a line two device pixels wide")
+            self.assertNotEqual(image.at(x + 2, oy + 70), RED)
+            self.assertNotEqual(image.at(x - 1, oy + 70), RED)
+            # The edge line: two rows of the line colour, no blur beside them.
+            background = image.at(ox + 2 * (40 + 2), oy + 60)
+            line = image.at(ox + 2 * (40 + 2), oy + 78)
+            self.assertEqual(image.at(ox + 2 * (40 + 2), oy + 79), line)
+            self.assertEqual(image.at(ox + 2 * (40 + 2), oy + 77), background)
+            self.assertNotEqual(line, background)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -126,6 +126,30 @@ TEST(RulerGeometry, AMarkIsARedBandOnTheOuterEdgeAndRedLinesAcross) {
     DrawMark(left, false, SingleMark(false, 9000)); // beyond the image: clipped, no fault
 }
 
+TEST(RulerGeometry, OnAScaledScreenTheScaleIsDrawnInDevicePixels) {
+    constexpr TColor fill = 0xE1FFFF;
+    constexpr TColor line = 0x000000;
+    Bitmap24 top(600, 2 * RulerBand);
+    DrawScale(top, true, fill, line, 2.0);
+    // The tick at 100 is 2 device pixels wide and 24 long; the edge line 2 high.
+    EXPECT_EQ(PixelAt(&top, 200, 56), line);
+    EXPECT_EQ(PixelAt(&top, 201, 56), line);
+    EXPECT_EQ(PixelAt(&top, 202, 56), fill);
+    EXPECT_EQ(PixelAt(&top, 200, 55), fill);
+    EXPECT_EQ(PixelAt(&top, 152, 78), line);
+    EXPECT_EQ(PixelAt(&top, 152, 77), fill);
+    DrawMark(top, true, SingleMark(true, 120), 2.0);
+    EXPECT_EQ(PixelAt(&top, 240, 40), RulerMarkRed);
+    EXPECT_EQ(PixelAt(&top, 241, 40), RulerMarkRed);
+    EXPECT_NE(PixelAt(&top, 242, 40), RulerMarkRed);
+    EXPECT_EQ(PixelAt(&top, 10, 9), RulerMarkRed) << "the band is 10 device pixels deep";
+    EXPECT_NE(PixelAt(&top, 10, 10), RulerMarkRed);
+
+    EXPECT_EQ(MarkLabel(120, 1.0), "120[px]");
+    EXPECT_EQ(MarkLabel(120, 2.0), "120[px] 240[dp]");
+    EXPECT_EQ(MarkLabel(121, 1.5), "121[px] 182[dp]");
+}
+
 TEST(RulerGeometry, CursorCommandsFormulas) {
     struct Row {
         Point pointer;

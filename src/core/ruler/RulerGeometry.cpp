@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace kolvi {
 
@@ -13,13 +14,21 @@ constexpr int MarkBandDepth = 5;
 constexpr int CursorSizeSpareWidth = 55;
 constexpr int CursorSizeSpareHeight = 15;
 
-void FillRect(Bitmap24& bitmap, int left, int top, int right, int bottom, TColor rgb) {
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, bitmap.Width());
-    bottom = std::min(bottom, bitmap.Height());
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
+// Fills a rectangle given in the ruler's pixels on a bitmap of device pixels,
+// `scale` of them to one ruler pixel: edges fall on whole device pixels, so
+// nothing is blurred. Far-out rectangles are clipped before any arithmetic
+// could overflow.
+void FillScaled(Bitmap24& bitmap, double scale, double left, double top, double right,
+                double bottom, TColor rgb) {
+    const auto device = [scale](double v, int limit) {
+        return static_cast<int>(std::clamp(std::floor(v * scale), 0.0, static_cast<double>(limit)));
+    };
+    const int x0 = device(left, bitmap.Width());
+    const int x1 = device(right, bitmap.Width());
+    const int y0 = device(top, bitmap.Height());
+    const int y1 = device(bottom, bitmap.Height());
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
             bitmap.SetPixel(x, y, rgb);
         }
     }
@@ -59,21 +68,24 @@ std::vector<ScaleTick> ScaleTicks(int extent) {
     return ticks;
 }
 
-void DrawScale(Bitmap24& scale, bool horizontal, TColor fill, TColor line) {
+void DrawScale(Bitmap24& scale, bool horizontal, TColor fill, TColor line, double pixelRatio) {
     scale.Fill(fill);
-    const int w = scale.Width();
-    const int h = scale.Height();
-    for (const ScaleTick& tick : ScaleTicks(horizontal ? w : h)) {
+    const double along = (horizontal ? scale.Width() : scale.Height()) / pixelRatio;
+    constexpr double band = RulerBand;
+    for (const ScaleTick& tick : ScaleTicks(static_cast<int>(std::ceil(along)))) {
         // Lines leave out their end point: the ticks end on the edge line.
-        const std::array<Point, 2> ends =
-            horizontal
-                ? std::array<Point, 2>{{{tick.position, h - tick.length}, {tick.position, h - 1}}}
-                : std::array<Point, 2>{{{w - tick.length, tick.position}, {w - 1, tick.position}}};
-        DrawPolyline(scale, ends, line);
+        const double p = tick.position;
+        if (horizontal) {
+            FillScaled(scale, pixelRatio, p, band - tick.length, p + 1, band - 1, line);
+        } else {
+            FillScaled(scale, pixelRatio, band - tick.length, p, band - 1, p + 1, line);
+        }
     }
-    const std::array<Point, 2> edge = horizontal ? std::array<Point, 2>{{{0, h - 1}, {w, h - 1}}}
-                                                 : std::array<Point, 2>{{{w - 1, 0}, {w - 1, h}}};
-    DrawPolyline(scale, edge, line);
+    if (horizontal) {
+        FillScaled(scale, pixelRatio, 0, band - 1, along, band, line);
+    } else {
+        FillScaled(scale, pixelRatio, band - 1, 0, band, along, line);
+    }
 }
 
 Point ScaleNumberAt(bool horizontal, int position, Extent number, int digitsHeight) {
@@ -107,22 +119,27 @@ RulerMark SpanMark(bool horizontal, int anchor, int position, Extent label) {
     return mark;
 }
 
-std::string MarkLabel(int length) {
-    return std::to_string(length) + "[px]";
+std::string MarkLabel(int length, double pixelRatio) {
+    std::string label = std::to_string(length) + "[px]";
+    if (pixelRatio != 1.0) {
+        // On a scaled screen the device pixels too, for whoever counts those.
+        label += " " + std::to_string(std::llround(length * pixelRatio)) + "[dp]";
+    }
+    return label;
 }
 
-void DrawMark(Bitmap24& ruler, bool horizontal, const RulerMark& mark) {
-    const int across = horizontal ? ruler.Height() : ruler.Width();
+void DrawMark(Bitmap24& ruler, bool horizontal, const RulerMark& mark, double pixelRatio) {
+    constexpr double band = RulerBand;
     if (horizontal) {
-        FillRect(ruler, mark.bandFrom, 0, mark.bandTo, MarkBandDepth, RulerMarkRed);
+        FillScaled(ruler, pixelRatio, mark.bandFrom, 0, mark.bandTo, MarkBandDepth, RulerMarkRed);
     } else {
-        FillRect(ruler, 0, mark.bandFrom, MarkBandDepth, mark.bandTo, RulerMarkRed);
+        FillScaled(ruler, pixelRatio, 0, mark.bandFrom, MarkBandDepth, mark.bandTo, RulerMarkRed);
     }
     for (const int at : mark.lines) {
         if (horizontal) {
-            FillRect(ruler, at, 0, at + 1, across, RulerMarkRed);
+            FillScaled(ruler, pixelRatio, at, 0, at + 1.0, band, RulerMarkRed);
         } else {
-            FillRect(ruler, 0, at, across, at + 1, RulerMarkRed);
+            FillScaled(ruler, pixelRatio, 0, at, band, at + 1.0, RulerMarkRed);
         }
     }
 }

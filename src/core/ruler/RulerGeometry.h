@@ -37,7 +37,9 @@ std::vector<ScaleTick> ScaleTicks(int extent);
 // Draws a bare scale: the fill, the ticks on the inner edge of the band and the
 // edge line along it. `horizontal`: the top band (ticks point up from its
 // bottom edge), else the left band (ticks point left from its right edge).
-void DrawScale(Bitmap24& scale, bool horizontal, TColor fill, TColor line);
+// The bitmap has `pixelRatio` device pixels to one ruler pixel (a scaled
+// screen), so it is drawn at the screen's own resolution.
+void DrawScale(Bitmap24& scale, bool horizontal, TColor fill, TColor line, double pixelRatio = 1.0);
 
 // The size of a text as drawn, or of the window.
 struct Extent {
@@ -68,11 +70,12 @@ RulerMark SingleMark(bool horizontal, int position);
 // the lines, `label` being the size of its text.
 RulerMark SpanMark(bool horizontal, int anchor, int position, Extent label);
 
-// The label of a mark: the length followed by "[px]".
-std::string MarkLabel(int length);
+// The label of a mark: the length followed by "[px]"; on a scaled screen also
+// the length in device pixels ("120[px] 240[dp]").
+std::string MarkLabel(int length, double pixelRatio = 1.0);
 
 // The band and the lines of a mark, in red, over a copy of the bare scale.
-void DrawMark(Bitmap24& ruler, bool horizontal, const RulerMark& mark);
+void DrawMark(Bitmap24& ruler, bool horizontal, const RulerMark& mark, double pixelRatio = 1.0);
 
 // Where the ruler commands put a mark or the window's far corner, the pointer
 // being at (x, y) in the window's client coordinates.

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cmath>
+
 namespace kolvi {
 
 namespace {
@@ -24,9 +26,12 @@ void DrawText(QImage& image, Point at, const QString& text, const RulerInk& ink)
 
 } // namespace
 
-QImage BitmapImage(Bitmap24& bitmap) {
-    return QImage(bitmap.Row(0), bitmap.Width(), bitmap.Height(),
-                  static_cast<qsizetype>(bitmap.Stride()), QImage::Format_BGR888);
+QImage BitmapImage(Bitmap24& bitmap, double pixelRatio) {
+    QImage image(bitmap.Row(0), bitmap.Width(), bitmap.Height(),
+                 static_cast<qsizetype>(bitmap.Stride()), QImage::Format_BGR888);
+    // Painters then work in ruler pixels, and the image shows at its logical size.
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
 }
 
 Extent RulerTextSize(const QFont& font, const QString& text) {
@@ -35,8 +40,8 @@ Extent RulerTextSize(const QFont& font, const QString& text) {
 }
 
 void DrawBareScale(Bitmap24& scale, bool horizontal, const RulerInk& ink) {
-    DrawScale(scale, horizontal, ToTColor(ink.background), ToTColor(ink.text));
-    QImage pixels = BitmapImage(scale);
+    DrawScale(scale, horizontal, ToTColor(ink.background), ToTColor(ink.text), ink.pixelRatio);
+    QImage pixels = BitmapImage(scale, ink.pixelRatio);
     QPainter painter(&pixels);
     painter.setFont(ink.font);
     painter.setPen(ink.text);
@@ -45,7 +50,8 @@ void DrawBareScale(Bitmap24& scale, bool horizontal, const RulerInk& ink) {
     const QFontMetrics metrics(ink.font);
     // Only the height of the digits is used; their order does not matter.
     const int digitsHeight = metrics.boundingRect(QStringLiteral("0123465789")).height();
-    for (const ScaleTick& tick : ScaleTicks(horizontal ? scale.Width() : scale.Height())) {
+    const double along = (horizontal ? scale.Width() : scale.Height()) / ink.pixelRatio;
+    for (const ScaleTick& tick : ScaleTicks(static_cast<int>(std::ceil(along)))) {
         if (!tick.numbered) {
             continue;
         }
@@ -60,9 +66,10 @@ void DrawBareScale(Bitmap24& scale, bool horizontal, const RulerInk& ink) {
 QImage MarkedScale(const Bitmap24& bare, bool horizontal, const RulerMark& mark,
                    const RulerInk& ink) {
     Bitmap24 marked = bare;
-    DrawMark(marked, horizontal, mark);
-    QImage pixels = BitmapImage(marked).copy();
-    DrawText(pixels, mark.labelAt, QString::fromStdString(MarkLabel(mark.length)), ink);
+    DrawMark(marked, horizontal, mark, ink.pixelRatio);
+    QImage pixels = BitmapImage(marked, ink.pixelRatio).copy();
+    DrawText(pixels, mark.labelAt, QString::fromStdString(MarkLabel(mark.length, ink.pixelRatio)),
+             ink);
     return pixels;
 }
 

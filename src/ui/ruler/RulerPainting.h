@@ -15,6 +15,9 @@ struct RulerInk {
     QFont font;
     QColor text;
     QColor background;
+    // Device pixels to one ruler pixel: the images are drawn at the screen's
+    // own resolution.
+    double pixelRatio = 1.0;
 };
 
 // The size of a text in the ruler's font.
@@ -27,7 +30,7 @@ void DrawBareScale(Bitmap24& scale, bool horizontal, const RulerInk& ink);
 QImage MarkedScale(const Bitmap24& bare, bool horizontal, const RulerMark& mark,
                    const RulerInk& ink);
 
-// The bytes of a bitmap seen as an image, without a copy.
-QImage BitmapImage(Bitmap24& bitmap);
+// The bytes of a bitmap seen as an image of that pixel ratio, without a copy.
+QImage BitmapImage(Bitmap24& bitmap, double pixelRatio = 1.0);
 
 } // namespace kolvi

@@ -18,6 +18,8 @@
 #include <QStyleHints>
 #include <QWindow>
 
+#include <cmath>
+
 namespace kolvi {
 
 TForm3* Form3 = nullptr;
@@ -197,8 +199,14 @@ void TForm3::ApplyScreen() {
     const int sh = screenSize_.height();
     setMinimumSize(RulerMinimumSize, RulerMinimumSize);
     setMaximumSize(std::max(sw, RulerMinimumSize), std::max(sh, RulerMinimumSize));
-    BitmapRulerV = Bitmap24(RulerBand, std::max(sh - RulerBand, 1));
-    BitmapRulerH = Bitmap24(std::max(sw - RulerBand, 1), RulerBand);
+    // The scale images in the screen's device pixels, so a scaled screen
+    // shows them crisp.
+    pixelRatio_ = screen_->devicePixelRatio();
+    const auto device = [this](int length) {
+        return std::max(static_cast<int>(std::ceil(length * pixelRatio_)), 1);
+    };
+    BitmapRulerV = Bitmap24(device(RulerBand), device(sh - RulerBand));
+    BitmapRulerH = Bitmap24(device(sw - RulerBand), device(RulerBand));
     ImageRulerH->resize(sw, RulerBand);
     ImageRulerV->resize(RulerBand, sh);
     QPolygon region;
@@ -283,7 +291,7 @@ void TForm3::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 RulerInk TForm3::Ink() const {
-    return {font(), Resolved(clInfoText), Resolved(clInfoBk)};
+    return {font(), Resolved(clInfoText), Resolved(clInfoBk), pixelRatio_};
 }
 
 void TForm3::DrawRulers() {
@@ -294,12 +302,12 @@ void TForm3::DrawRulers() {
 }
 
 void TForm3::ShowRulers() {
-    ImageRulerV->SetImage(BitmapImage(BitmapRulerV).copy());
-    ImageRulerH->SetImage(BitmapImage(BitmapRulerH).copy());
+    ImageRulerV->SetImage(BitmapImage(BitmapRulerV, pixelRatio_).copy());
+    ImageRulerH->SetImage(BitmapImage(BitmapRulerH, pixelRatio_).copy());
 }
 
 Extent TForm3::LabelSize(int length) const {
-    return RulerTextSize(font(), QString::fromStdString(MarkLabel(length)));
+    return RulerTextSize(font(), QString::fromStdString(MarkLabel(length, pixelRatio_)));
 }
 
 void TForm3::ShowMark(bool horizontal, const RulerMark& mark) {

@@ -84,6 +84,7 @@ class TForm3 : public QWidget {
     Bitmap24 BitmapRulerH{1, RulerBand};
     QScreen* screen_ = nullptr;
     QSize screenSize_;
+    double pixelRatio_ = 1.0;
     bool SizingWidth = false;
     bool SizingHeight = false;
     int DragWidth = 0;

@@ -10,6 +10,11 @@
 
 #include <cstdlib>
 
+// The offscreen platform, with its screens as the build gives them.
+#ifndef KOLVI_GUI_PLATFORM
+#define KOLVI_GUI_PLATFORM "offscreen"
+#endif
+
 // Qt keeps some allocations until the process ends; they are no leaks of kolvi.
 extern "C" const char* __asan_default_options() {
     return "detect_leaks=0";
@@ -21,7 +26,7 @@ int main(int argc, char* argv[]) {
     if (!runtime.isValid() || !config.isValid()) {
         return 1;
     }
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", KOLVI_GUI_PLATFORM, 1);
     setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     setenv("KOLVI_INSTANCE_CHANNEL", "null", 1);

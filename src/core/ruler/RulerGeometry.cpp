@@ -120,10 +120,13 @@ RulerMark SpanMark(bool horizontal, int anchor, int position, Extent label) {
 }
 
 std::string MarkLabel(int length, double pixelRatio) {
-    std::string label = std::to_string(length) + "[px]";
+    std::string label = std::to_string(length);
+    label += "[px]";
     if (pixelRatio != 1.0) {
         // On a scaled screen the device pixels too, for whoever counts those.
-        label += " " + std::to_string(std::llround(length * pixelRatio)) + "[dp]";
+        label += ' ';
+        label += std::to_string(std::llround(length * pixelRatio));
+        label += "[dp]";
     }
     return label;
 }

@@ -13,6 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -47,7 +48,7 @@ void BM_MarkDragStep(benchmark::State& state) {
     int x = 0;
     for (auto _ : state) {
         x = (x + 7) % (screenWidth - RulerBand);
-        const std::string label = MarkLabel(std::abs(x - 100));
+        const std::string label = MarkLabel(std::min(x, 100), std::max(x, 100));
         const Extent size = RulerTextSize(ink.font, QString::fromStdString(label));
         image.SetImage(MarkedScale(bare, true, SpanMark(true, 100, x, size), ink));
         image.repaint();

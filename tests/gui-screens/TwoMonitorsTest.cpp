@@ -46,6 +46,11 @@ TEST_F(TwoMonitors, ARulerKeptOnAMonitorThatIsGoneComesBackOntoTheNearestOne) {
     StartInRulerMode("X=1500\r\nY=700\r\nW=300\r\nH=200\r\n");
     EXPECT_EQ(Form3->geometry(), QRect(1500, 700, 300, 200))
         << "reachable on the right monitor: kept as it is";
+    form.reset();
+    // Only its far end on a screen: the corner square that moves it is not.
+    StartInRulerMode("X=-1000\r\nY=100\r\nW=1300\r\nH=200\r\n");
+    EXPECT_EQ(Form3->geometry(), QRect(0, 100, 1280, 200))
+        << "onto the left monitor, within its width";
 }
 
 } // namespace

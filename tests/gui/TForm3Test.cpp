@@ -132,6 +132,15 @@ TEST_F(Ruler, CursorCommandsMarkAndSizeAtThePointer) {
     EXPECT_EQ(ruler->size(), QSize(265, 175));
 }
 
+TEST_F(Ruler, ARulerMinimisedWhenLeftComesBackShown) {
+    ruler->showMinimized();
+    form->WMCopyData({"-p"});
+    ASSERT_TRUE(form->isVisible());
+    form->WMCopyData({"-r"});
+    EXPECT_TRUE(ruler->isVisible());
+    EXPECT_FALSE(ruler->isMinimized());
+}
+
 TEST_F(Ruler, ForwardedArgumentsSwitchModeAndTheTitleDotFollowsActivation) {
     form->WMCopyData({"-p"});
     EXPECT_TRUE(form->isVisible());
@@ -168,6 +177,7 @@ TEST_F(Ruler, PopupMenuHoldsTheRulerAndMainCommands) {
 TEST_F(Ruler, TheColourBarShowsTheCurrentColourWhenAsked) {
     auto* bar = Part<TKNPanel>("PanelMain");
     EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(bar->Color(), ToQColor(ResolveColor(clInfoText)));
     form->Action("ActionRulerMainColor")->trigger();
     EXPECT_TRUE(bar->isVisible());
     form->SetColorRGB(0, 0, 255);
@@ -178,8 +188,9 @@ TEST_F(Ruler, TheColourBarShowsTheCurrentColourWhenAsked) {
     EXPECT_FALSE(ruler->isVisible());
 }
 
-TEST_F(Ruler, TheRectangleAtCloseIsSaved) {
+TEST_F(Ruler, TheRectangleAtCloseIsSavedAlsoFromTheTray) {
     ruler->setGeometry(300, 200, 250, 180);
+    ruler->hide(); // as in the tray
     form->Action("ActionEditClose")->trigger();
     QFile file(SettingsPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -104,8 +104,8 @@ TEST(RulerGeometry, SingleAndSpanMarks) {
         EXPECT_EQ(mark.lines, row.lines);
         EXPECT_EQ(mark.labelAt, row.labelAt);
     }
-    EXPECT_EQ(MarkLabel(120), "120[px]");
-    EXPECT_EQ(MarkLabel(0), "0[px]");
+    EXPECT_EQ(MarkLabel(0, 120), "120[px]");
+    EXPECT_EQ(MarkLabel(50, 50), "0[px]");
 }
 
 TEST(RulerGeometry, AMarkIsARedBandOnTheOuterEdgeAndRedLinesAcross) {
@@ -145,9 +145,11 @@ TEST(RulerGeometry, OnAScaledScreenTheScaleIsDrawnInDevicePixels) {
     EXPECT_EQ(PixelAt(&top, 10, 9), RulerMarkRed) << "the band is 10 device pixels deep";
     EXPECT_NE(PixelAt(&top, 10, 10), RulerMarkRed);
 
-    EXPECT_EQ(MarkLabel(120, 1.0), "120[px]");
-    EXPECT_EQ(MarkLabel(120, 2.0), "120[px] 240[dp]");
-    EXPECT_EQ(MarkLabel(121, 1.5), "121[px] 182[dp]");
+    EXPECT_EQ(MarkLabel(0, 120, 1.0), "120[px]");
+    EXPECT_EQ(MarkLabel(0, 120, 2.0), "120[px] 240[dp]");
+    // At 1.5 the lines fall on whole device pixels: the label counts those.
+    EXPECT_EQ(MarkLabel(0, 121, 1.5), "121[px] 181[dp]");
+    EXPECT_EQ(MarkLabel(2, 3, 1.5), "1[px] 1[dp]");
 }
 
 TEST(RulerGeometry, CursorCommandsFormulas) {

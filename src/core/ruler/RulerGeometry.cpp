@@ -119,13 +119,17 @@ RulerMark SpanMark(bool horizontal, int anchor, int position, Extent label) {
     return mark;
 }
 
-std::string MarkLabel(int length, double pixelRatio) {
-    std::string label = std::to_string(length);
+std::string MarkLabel(int from, int to, double pixelRatio) {
+    std::string label = std::to_string(to - from);
     label += "[px]";
     if (pixelRatio != 1.0) {
-        // On a scaled screen the device pixels too, for whoever counts those.
+        // On a scaled screen also the device pixels between the lines as they
+        // are drawn, for whoever counts those.
+        const auto device = [pixelRatio](int v) {
+            return static_cast<long long>(std::floor(v * pixelRatio));
+        };
         label += ' ';
-        label += std::to_string(std::llround(length * pixelRatio));
+        label += std::to_string(device(to) - device(from));
         label += "[dp]";
     }
     return label;

@@ -70,9 +70,10 @@ RulerMark SingleMark(bool horizontal, int position);
 // the lines, `label` being the size of its text.
 RulerMark SpanMark(bool horizontal, int anchor, int position, Extent label);
 
-// The label of a mark: the length followed by "[px]"; on a scaled screen also
-// the length in device pixels ("120[px] 240[dp]").
-std::string MarkLabel(int length, double pixelRatio = 1.0);
+// The label of a mark from `from` to `to` (from <= to): the length followed by
+// "[px]"; on a scaled screen also the length in device pixels, as the lines are
+// drawn ("120[px] 240[dp]").
+std::string MarkLabel(int from, int to, double pixelRatio = 1.0);
 
 // The band and the lines of a mark, in red, over a copy of the bare scale.
 void DrawMark(Bitmap24& ruler, bool horizontal, const RulerMark& mark, double pixelRatio = 1.0);

@@ -16,6 +16,9 @@ constexpr std::int32_t DesignLeft = 189;
 constexpr std::int32_t DesignTop = 113;
 constexpr std::int32_t DesignWidth = 417;
 constexpr std::int32_t DesignHeight = 330;
+// Positions and sizes beyond any desktop: a hand-edited file cannot make the
+// window arithmetic overflow.
+constexpr std::int32_t FarOut = 1 << 24;
 
 bool DesignedCheck(std::string_view action) {
     for (const auto specs : {MainActionSpecs(), RulerActionSpecs()}) {
@@ -34,8 +37,8 @@ std::vector<SettingKey> BuildKeys() {
         return SettingKey{section, name, T::Boolean, action, DesignedCheck(action)};
     };
     std::vector<SettingKey> keys = {
-        {"Position", "x", T::Integer, "Form1.Left", DesignLeft},
-        {"Position", "y", T::Integer, "Form1.Top", DesignTop},
+        {"Position", "x", T::Integer, "Form1.Left", DesignLeft, {}, -FarOut, FarOut},
+        {"Position", "y", T::Integer, "Form1.Top", DesignTop, {}, -FarOut, FarOut},
         {"Position", "Mode", T::Integer, "PickerMode", 0, {}, 0, 2},
         check("Options", "visible", "ActionOptionSub"),
         check("Options", "lowercase", "ActionOptionLowerCase"),
@@ -48,10 +51,10 @@ std::vector<SettingKey> BuildKeys() {
         {"Options", "ColorStr", T::Color, "CurrentColor", TColor{0x000000FF}},
         {"Design", "FontColor", T::Color, "TestFontColor", clWindowText},
         {"Design", "BGColor", T::Color, "TestBackColor", clWindow},
-        {"Ruler", "X", T::Integer, "RulerRect.Left", 0, "Form1.Left"},
-        {"Ruler", "Y", T::Integer, "RulerRect.Top", 0, "Form1.Top"},
-        {"Ruler", "W", T::Integer, "RulerRect.Width", DesignWidth},
-        {"Ruler", "H", T::Integer, "RulerRect.Height", DesignHeight},
+        {"Ruler", "X", T::Integer, "RulerRect.Left", 0, "Form1.Left", -FarOut, FarOut},
+        {"Ruler", "Y", T::Integer, "RulerRect.Top", 0, "Form1.Top", -FarOut, FarOut},
+        {"Ruler", "W", T::Integer, "RulerRect.Width", DesignWidth, {}, 0, FarOut},
+        {"Ruler", "H", T::Integer, "RulerRect.Height", DesignHeight, {}, 0, FarOut},
         check("Ruler", "StayOnTop", "ActionRulerStayOnTop"),
         check("Ruler", "MainColor", "ActionRulerMainColor"),
     };

@@ -44,12 +44,19 @@ int ClampInto(int position, int length, int start, int span) {
 
 WindowPosition ReachablePosition(WindowPosition stored, int width, int height,
                                  const std::vector<Screen>& screens) {
-    const Screen* nearest = nullptr;
-    double nearestDistance = std::numeric_limits<double>::infinity();
     for (const Screen& screen : screens) {
         if (TitleBarReachable(stored, width, screen.geometry)) {
             return stored;
         }
+    }
+    return MoveOntoNearestScreen(stored, width, height, screens);
+}
+
+WindowPosition MoveOntoNearestScreen(WindowPosition stored, int width, int height,
+                                     const std::vector<Screen>& screens) {
+    const Screen* nearest = nullptr;
+    double nearestDistance = std::numeric_limits<double>::infinity();
+    for (const Screen& screen : screens) {
         const double distance = DistanceSquared(stored, width, height, screen.geometry);
         if (distance < nearestDistance) {
             nearestDistance = distance;

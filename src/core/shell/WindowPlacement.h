@@ -33,4 +33,9 @@ struct WindowPosition {
 WindowPosition ReachablePosition(WindowPosition stored, int width, int height,
                                  const std::vector<Screen>& screens);
 
+// The least move that puts a window whole on the nearest screen (its top-left
+// corner when it is larger than that screen).
+WindowPosition MoveOntoNearestScreen(WindowPosition stored, int width, int height,
+                                     const std::vector<Screen>& screens);
+
 } // namespace kolvi

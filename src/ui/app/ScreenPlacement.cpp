@@ -8,7 +8,7 @@
 
 namespace kolvi {
 
-QPoint ReachableOnTheScreens(QPoint stored, QSize outerSize) {
+QPoint ReachableOnTheScreens(QPoint stored, QSize outerSize, QSize grip) {
     std::vector<Screen> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect all = screen->geometry();
@@ -16,8 +16,13 @@ QPoint ReachableOnTheScreens(QPoint stored, QSize outerSize) {
         screens.push_back({{all.x(), all.y(), all.width(), all.height()},
                            {free.x(), free.y(), free.width(), free.height()}});
     }
+    const WindowPosition from{stored.x(), stored.y()};
+    const QSize reached = grip.isEmpty() ? outerSize : grip;
+    if (ReachablePosition(from, reached.width(), reached.height(), screens) == from) {
+        return stored;
+    }
     const WindowPosition at =
-        ReachablePosition({stored.x(), stored.y()}, outerSize.width(), outerSize.height(), screens);
+        MoveOntoNearestScreen(from, outerSize.width(), outerSize.height(), screens);
     return {at.x, at.y};
 }
 

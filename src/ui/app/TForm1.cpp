@@ -416,6 +416,9 @@ void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ApplicationPaletteChange) {
         RefreshSystemColors(QApplication::palette());
         picker_.DrawSlider();
+        if (form3_ != nullptr) {
+            form3_->RefreshColors();
+        }
     }
     QMainWindow::changeEvent(event);
 }

@@ -38,7 +38,8 @@ void TForm1::ActionEditRulerExecute() {
     EnableActionLists(false, true);
     windows_->SetMode(ApplicationWindows::Mode::Ruler);
     SetTopMost(Action("ActionRulerStayOnTop")->isChecked(), form3_.get());
-    form3_->show();
+    // Normal, whatever state it was hidden in (a minimised ruler left by -p).
+    form3_->showNormal();
     form3_->raise();
     form3_->activateWindow();
     // Hidden, not closed: the option window's check stays.
@@ -51,7 +52,7 @@ void TForm1::ActionRulerPickerExecute() {
     }
     EnableActionLists(true, false);
     windows_->SetMode(ApplicationWindows::Mode::Picker);
-    show();
+    showNormal();
     raise();
     activateWindow();
     SyncOptionWindow();
@@ -154,7 +155,10 @@ void TForm1::ActionRulerVDownExecute() {
 }
 
 QRect TForm1::CurrentRulerRect() const {
-    return form3_ != nullptr && form3_->isVisible() ? form3_->geometry() : rulerRect_;
+    // In ruler mode the window's own, also while it is hidden in the tray.
+    const bool rulerMode = windows_->CurrentMode() == ApplicationWindows::Mode::Ruler;
+    return form3_ != nullptr && (rulerMode || form3_->isVisible()) ? form3_->geometry()
+                                                                   : rulerRect_;
 }
 
 } // namespace kolvi

@@ -68,8 +68,8 @@ QImage MarkedScale(const Bitmap24& bare, bool horizontal, const RulerMark& mark,
     Bitmap24 marked = bare;
     DrawMark(marked, horizontal, mark, ink.pixelRatio);
     QImage pixels = BitmapImage(marked, ink.pixelRatio).copy();
-    DrawText(pixels, mark.labelAt, QString::fromStdString(MarkLabel(mark.length, ink.pixelRatio)),
-             ink);
+    DrawText(pixels, mark.labelAt,
+             QString::fromStdString(MarkLabel(mark.bandFrom, mark.bandTo, ink.pixelRatio)), ink);
     return pixels;
 }
 

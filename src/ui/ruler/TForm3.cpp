@@ -102,6 +102,7 @@ TForm3::TForm3(TForm1& main) : QWidget(nullptr), main_(main) {
 
     PanelMain = new TKNPanel("PanelMain", TKNPanel::Bevel::None, this);
     PanelMain->setGeometry(4, 2, 32, 5);
+    PanelMain->SetColor(Resolved(clInfoText));
     PanelMain->setCursor(Qt::ArrowCursor);
     PanelTitle = new TKNPanel("PanelTitle", TKNPanel::Bevel::None, PanelMain);
     PanelTitle->setGeometry(1, 1, 3, 3);
@@ -113,9 +114,13 @@ TForm3::TForm3(TForm1& main) : QWidget(nullptr), main_(main) {
     SetTitleActive(true);
 
     CreatePopupMenu();
-    // A ruler kept on a monitor that is gone comes back onto one that is there.
+    // A ruler kept on a monitor that is gone comes back onto one that is
+    // there: its corner square, the handle that moves it, must be reachable.
+    // When it is not, the whole ruler comes onto the nearest screen.
     const QRect rect = main_.RulerRect();
-    setGeometry(QRect(ReachableOnTheScreens(rect.topLeft(), rect.size()), rect.size()));
+    setGeometry(
+        QRect(ReachableOnTheScreens(rect.topLeft(), rect.size(), QSize(RulerBand, RulerBand)),
+              rect.size()));
 }
 
 TForm3::~TForm3() {
@@ -163,6 +168,15 @@ void TForm3::SetMainColor(TColor color) {
 
 void TForm3::SetTitleActive(bool active) {
     PanelTitle->SetColor(Resolved(active ? clActiveCaption : clInactiveCaption));
+}
+
+void TForm3::RefreshColors() {
+    PanelMain->SetColor(Resolved(clInfoText));
+    SetTitleActive(QGuiApplication::applicationState() == Qt::ApplicationActive);
+    if (isVisible()) {
+        DrawRulers();
+    }
+    update();
 }
 
 void TForm3::SetColorBarShown(bool shown) {
@@ -306,8 +320,8 @@ void TForm3::ShowRulers() {
     ImageRulerH->SetImage(BitmapImage(BitmapRulerH, pixelRatio_).copy());
 }
 
-Extent TForm3::LabelSize(int length) const {
-    return RulerTextSize(font(), QString::fromStdString(MarkLabel(length, pixelRatio_)));
+Extent TForm3::LabelSize(int from, int to) const {
+    return RulerTextSize(font(), QString::fromStdString(MarkLabel(from, to, pixelRatio_)));
 }
 
 void TForm3::ShowMark(bool horizontal, const RulerMark& mark) {
@@ -346,7 +360,8 @@ void TForm3::RulerMouse(bool horizontal, int event, Qt::MouseButton button, QPoi
         p = SnapToFive(p);
     }
     if (span) {
-        ShowMark(horizontal, SpanMark(horizontal, anchor, p, LabelSize(std::abs(anchor - p))));
+        ShowMark(horizontal, SpanMark(horizontal, anchor, p,
+                                      LabelSize(std::min(anchor, p), std::max(anchor, p))));
     } else {
         ShowMark(horizontal, SingleMark(horizontal, p));
     }

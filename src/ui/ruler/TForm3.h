@@ -43,6 +43,8 @@ class TForm3 : public QWidget {
     // The title dot: the active or inactive caption colour.
     void SetTitleActive(bool active);
     void SetColorBarShown(bool shown);
+    // The system colours changed: the scales, the bar and the dot follow.
+    void RefreshColors();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -68,7 +70,7 @@ class TForm3 : public QWidget {
     void ShowMark(bool horizontal, const RulerMark& mark);
     void RulerMouse(bool horizontal, int event, Qt::MouseButton button, QPoint at,
                     Qt::KeyboardModifiers modifiers);
-    Extent LabelSize(int length) const;
+    Extent LabelSize(int from, int to) const;
 
     TForm1& main_;
     TKNImage* ImageRulerH = nullptr;

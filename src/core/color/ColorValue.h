@@ -16,7 +16,10 @@ inline constexpr TColor clActiveCaption = SystemColorFlag | 2;
 inline constexpr TColor clInactiveCaption = SystemColorFlag | 3;
 inline constexpr TColor clWindow = SystemColorFlag | 5;
 inline constexpr TColor clWindowText = SystemColorFlag | 8;
+inline constexpr TColor clHighlight = SystemColorFlag | 13;
+inline constexpr TColor clHighlightText = SystemColorFlag | 14;
 inline constexpr TColor clBtnFace = SystemColorFlag | 15;
+inline constexpr TColor clBtnText = SystemColorFlag | 18;
 inline constexpr TColor clInfoText = SystemColorFlag | 23;
 inline constexpr TColor clInfoBk = SystemColorFlag | 24;
 

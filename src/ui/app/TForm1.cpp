@@ -7,6 +7,7 @@
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
 #include "controls/TKNSpinEdit.h"
+#include "lists/TForm2.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SystemColors.h"
 #include "ruler/TForm3.h"
@@ -88,7 +89,8 @@ TForm1::TForm1(std::vector<std::string> arguments, std::unique_ptr<InstanceChann
     SetColor(startColor_);
     PanelBeforeColor->SetColor(ToQColor(startColor_));
 
-    // The ruler window, created next and hidden until ruler mode.
+    // The option window and the ruler window, created next, hidden at first.
+    CreateOptionWindow();
     form3_ = std::make_unique<TForm3>(*this);
     windows_->SetRulerWindow(form3_.get());
     SyncRulerColorPanel();
@@ -347,6 +349,7 @@ void TForm1::SetCurrentColor(TColor color) {
 }
 
 void TForm1::PropagateColor() {
+    PropagateColorToOptionWindow(picker_.CurrentColor());
     if (form3_ != nullptr) {
         form3_->SetMainColor(picker_.CurrentColor());
     }

@@ -30,6 +30,7 @@ class TKNImage;
 class TKNPanel;
 class TKNSpinEdit;
 class ApplicationWindows;
+class TForm2;
 class TForm3;
 
 // The colour picker window: owner of the picker state, the action lists and the
@@ -105,6 +106,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void CreateControls();
@@ -171,6 +173,22 @@ class TForm1 : public QMainWindow, private PickerListener {
     void ActionRulerHDownExecute();
     void ActionRulerVUpExecute();
     void ActionRulerVDownExecute();
+    // Option-window commands (TForm1Lists.cpp).
+    void CreateOptionWindow();
+    void DockOptionWindow();
+    void PropagateColorToOptionWindow(TColor color);
+    void ActionSubFavoriteExecute();
+    void ActionSubRecentExecute();
+    void ActionSubEditExecute();
+    void ActionSubToClipboardExecute();
+    void ActionSubApplyExecute();
+    void ActionSubAddExecute();
+    void ActionSubDeleteExecute();
+    void ActionSubUpExecute();
+    void ActionSubDownExecute();
+    void ActionSubTestFontExecute();
+    void ActionSubTestBackExecute();
+
     void MoveRuler(int dx, int dy);
     void SizeRuler(int dw, int dh);
     // The ruler's rectangle: the window's own while it is shown.
@@ -223,6 +241,7 @@ class TForm1 : public QMainWindow, private PickerListener {
     bool settingsSaved_ = true;
     bool closing_ = false;
     ApplicationWindows* windows_ = nullptr;
+    std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;
     std::vector<std::string> arguments_;
     ShortcutDispatcher* shortcuts_ = nullptr;

@@ -48,6 +48,17 @@ void TForm1::ConnectActionHandlers() {
         {"ActionRulerHDown", &TForm1::ActionRulerHDownExecute},
         {"ActionRulerVUp", &TForm1::ActionRulerVUpExecute},
         {"ActionRulerVDown", &TForm1::ActionRulerVDownExecute},
+        {"ActionSubFavorite", &TForm1::ActionSubFavoriteExecute},
+        {"ActionSubRecent", &TForm1::ActionSubRecentExecute},
+        {"ActionSubEdit", &TForm1::ActionSubEditExecute},
+        {"ActionSubToClipboard", &TForm1::ActionSubToClipboardExecute},
+        {"ActionSubApply", &TForm1::ActionSubApplyExecute},
+        {"ActionSubAdd", &TForm1::ActionSubAddExecute},
+        {"ActionSubDelete", &TForm1::ActionSubDeleteExecute},
+        {"ActionSubUp", &TForm1::ActionSubUpExecute},
+        {"ActionSubDown", &TForm1::ActionSubDownExecute},
+        {"ActionSubTestFont", &TForm1::ActionSubTestFontExecute},
+        {"ActionSubTestBack", &TForm1::ActionSubTestBackExecute},
     };
 
     for (const ActionHandler& handler : ActionHandlers) {
@@ -60,7 +71,7 @@ void TForm1::ConnectActionHandlers() {
         }
     }
     // A command without a row would do nothing and say nothing.
-    for (const ActionList* list : {ActionListMain, ActionListRuler}) {
+    for (const ActionList* list : {ActionListMain, ActionListRuler, ActionListOption}) {
         for (const TKNAction* action : list->Actions()) {
             const auto named = [&](const ActionHandler& handler) {
                 return action->objectName() == QLatin1String(handler.action);

@@ -5,6 +5,7 @@
 #include "color/ColorCode.h"
 #include "controls/TKNComboBox.h"
 #include "controls/TKNPanel.h"
+#include "lists/TForm2.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -89,6 +90,9 @@ void TForm1::ActionEditColorCopyExecute() {
         ComboBoxMainColor->setFocus();
     }
     ColorHistory.AddToHistory(ComboBoxMainColor->itemText(0).toStdString());
+    if (Form2 != nullptr) {
+        Form2->LoadHistory(); // refreshes only while the history is on view
+    }
 }
 
 void TForm1::ActionOptionLowerCaseExecute() {

@@ -124,11 +124,6 @@ void TForm1::PanelColorMouseDown(TKNPanel* swatch, Qt::MouseButton button) {
     ApplyTestColor(swatch, button);
 }
 
-void TForm1::ApplyTestColor(TKNPanel*, Qt::MouseButton) {
-    // The swatches send their colour to the option window's test sample; without
-    // that window there is nothing to colour.
-}
-
 void TForm1::ComboBoxMainColorDropDown() {
     if (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier) {
         ImageMerlin->show();

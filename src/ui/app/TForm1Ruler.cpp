@@ -3,6 +3,7 @@
 #include "TForm1.h"
 
 #include "ApplicationWindows.h"
+#include "lists/TForm2.h"
 #include "ruler/TForm3.h"
 
 #include <QCursor>
@@ -44,6 +45,9 @@ void TForm1::ActionEditRulerExecute() {
     form3_->activateWindow();
     // Hidden, not closed: the option window's check stays.
     hide();
+    if (Form2 != nullptr) {
+        Form2->hide();
+    }
 }
 
 void TForm1::ActionRulerPickerExecute() {

@@ -40,11 +40,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     SaveSettingsFile();
     closing_ = false;
     QMainWindow::closeEvent(event);
-    // Closing a hidden window (in the tray, in ruler mode) does not count as
-    // the last window closing, but the program ends all the same.
-    if (!isVisible() || windows_->FrontWindow() != this) {
-        QCoreApplication::quit();
-    }
+    // Closing the main window ends kolvi, whatever else is open or hidden
+    // (the option window, the ruler, the tray).
+    QCoreApplication::quit();
 }
 
 void TForm1::SetTrayIcon(bool show) {
@@ -71,10 +69,6 @@ void TForm1::SetTopMost(bool topMost, QWidget* window) {
     } else {
         window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
     }
-}
-
-void TForm1::SyncOptionWindow() {
-    // The option window follows ActionOptionSub once it exists.
 }
 
 void TForm1::EnableActionLists(bool main, bool ruler) {

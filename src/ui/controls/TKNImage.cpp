@@ -23,7 +23,7 @@ void TKNImage::SetOverlay(std::vector<QPoint> pixels, const QColor& color) {
 
 void TKNImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (image_.hasAlphaChannel()) {
+    if (image_.isNull() || image_.hasAlphaChannel()) {
         painter.fillRect(rect(), palette().window());
     }
     painter.drawImage(0, 0, image_);

@@ -93,11 +93,29 @@ class Session:
             "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1",
         }
         if window_manager:
-            self.spawn(["openbox", "--sm-disable"])
-            self.wait_for(lambda: self._wm_running(), "window manager")
+            self._start_window_manager()
         self.tray = None
         if tray:
             self.start_tray()
+
+    def _start_window_manager(self):
+        """openbox, once it manages the screen. A window manager that died
+        while starting (seen once under load) is started again, once; what it
+        said is kept in the session's folder and shown if it fails twice."""
+        log_path = os.path.join(self.root, "openbox.log")
+        for attempt in range(2):
+            with open(log_path, "ab") as log:
+                openbox = self.spawn(["openbox", "--sm-disable"], stderr=log)
+            deadline = time.monotonic() + 20
+            while time.monotonic() < deadline and openbox.poll() is None:
+                if self._wm_running():
+                    return
+                time.sleep(0.05)
+            if openbox.poll() is None:
+                break  # alive but not managing: a real fault
+        with open(log_path, "rb") as log:
+            said = log.read().decode("utf-8", "replace")
+        raise AssertionError("timed out waiting for window manager: " + said[-500:])
 
     def start_tray(self):
         self.tray = self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype",

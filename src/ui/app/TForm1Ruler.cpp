@@ -111,18 +111,13 @@ void TForm1::ActionRulerCursorSizeExecute() {
 
 void TForm1::MoveRuler(int dx, int dy) {
     if (TForm3* ruler = ShownRuler()) {
-        ruler->move(ruler->x() + dx, ruler->y() + dy);
+        ruler->MoveBy(dx, dy);
     }
 }
 
 void TForm1::SizeRuler(int dw, int dh) {
     if (TForm3* ruler = ShownRuler()) {
-        if (dw != 0) {
-            ruler->SetRulerWidth(ruler->width() + dw);
-        }
-        if (dh != 0) {
-            ruler->SetRulerHeight(ruler->height() + dh);
-        }
+        ruler->ResizeBy(dw, dh);
     }
 }
 

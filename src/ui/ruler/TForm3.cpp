@@ -155,11 +155,27 @@ int TForm3::HeightStripSize() const {
 }
 
 void TForm3::SetRulerWidth(int width) {
+    pendingSize_.reset();
     resize(ClampRulerExtent(width, screenSize_.width()), height());
 }
 
 void TForm3::SetRulerHeight(int height) {
-    resize(width(), ClampRulerExtent(height, screenSize_.height()));
+    pendingSize_.reset();
+    resize(this->width(), ClampRulerExtent(height, screenSize_.height()));
+}
+
+void TForm3::MoveBy(int dx, int dy) {
+    const QPoint from = pendingPos_.value_or(pos());
+    pendingPos_ = from + QPoint(dx, dy);
+    move(*pendingPos_);
+}
+
+void TForm3::ResizeBy(int dw, int dh) {
+    const QSize from = pendingSize_.value_or(size());
+    const QSize to(ClampRulerExtent(from.width() + dw, screenSize_.width()),
+                   ClampRulerExtent(from.height() + dh, screenSize_.height()));
+    pendingSize_ = to;
+    resize(to);
 }
 
 void TForm3::SetMainColor(TColor color) {
@@ -207,6 +223,8 @@ QScreen* TForm3::RulerScreen() const {
 }
 
 void TForm3::ApplyScreen() {
+    pendingPos_.reset();
+    pendingSize_.reset();
     screen_ = RulerScreen();
     screenSize_ = screen_->geometry().size();
     const int sw = screenSize_.width();
@@ -233,6 +251,9 @@ void TForm3::ApplyScreen() {
 
 void TForm3::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    if (pendingPos_ && pos() == *pendingPos_) {
+        pendingPos_.reset(); // the window manager has caught up
+    }
     // Moved onto another monitor: measure on that one.
     if (isVisible() && screen_ != nullptr && RulerScreen() != screen_) {
         ApplyScreen();
@@ -260,6 +281,9 @@ void TForm3::changeEvent(QEvent* event) {
 
 void TForm3::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (pendingSize_ && size() == *pendingSize_) {
+        pendingSize_.reset();
+    }
     PanelWidth->setGeometry(width() - StripSize, 0, StripSize, height());
     PanelHeight->setGeometry(0, height() - StripSize, width(), StripSize);
 }
@@ -270,6 +294,9 @@ void TForm3::paintEvent(QPaintEvent*) {
 }
 
 void TForm3::mousePressEvent(QMouseEvent* event) {
+    // The mouse takes over from the keys.
+    pendingPos_.reset();
+    pendingSize_.reset();
     if (event->button() == Qt::LeftButton) {
         movePending_ = true;
         pressedAt_ = event->globalPosition().toPoint();

@@ -4,7 +4,10 @@
 #include "ruler/RulerGeometry.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
+
+#include <optional>
 
 class QMenu;
 class QScreen;
@@ -34,6 +37,10 @@ class TForm3 : public QWidget {
     // Width and height within the size limits (80 up to the screen).
     void SetRulerWidth(int width);
     void SetRulerHeight(int height);
+    // Keyboard moves and sizes in a row build on what was last asked for, not
+    // on a late answer of the window manager to an earlier step.
+    void MoveBy(int dx, int dy);
+    void ResizeBy(int dw, int dh);
     // The screen the ruler measures on, as of its last show.
     QSize ScreenSize() const { return screenSize_; }
     int WidthStripSize() const;
@@ -100,6 +107,8 @@ class TForm3 : public QWidget {
     bool movingByHand_ = false;
     QPoint pressedAt_;
     QPoint grabOffset_;
+    std::optional<QPoint> pendingPos_;
+    std::optional<QSize> pendingSize_;
 };
 
 // The process-wide ruler window, set while it exists.

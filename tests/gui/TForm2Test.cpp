@@ -123,6 +123,12 @@ TEST_F(OptionWindow, ClipboardApplyAndTheTestColours) {
     form->SetColorRGB(0, 0, 255);
     EXPECT_EQ(Part<TKNPanel>("PanelTestBack")->Color(), QColor(0, 0, 255));
     EXPECT_EQ(form->TestBackColor(), MakeColor(0, 0, 255));
+    EXPECT_TRUE(Part<QWidget>("MemoTest")->toolTip().startsWith("コントラスト "))
+        << "the contrast follows every colour change";
+    const QString blue = Part<QWidget>("MemoTest")->toolTip();
+    form->SetColorRGB(255, 255, 255);
+    EXPECT_NE(Part<QWidget>("MemoTest")->toolTip(), blue);
+    EXPECT_EQ(Part<QWidget>("PanelTestFont")->toolTip(), Part<QWidget>("MemoTest")->toolTip());
     Run("ActionSubTestBack");
     EXPECT_FALSE(form->Action("ActionSubTestBack")->isChecked());
 }

@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "color/Bitmap24.h"
 #include "color/ColorCode.h"
+#include "color/Contrast.h"
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
 #include "lists/ColorList.h"
@@ -245,13 +246,26 @@ void TForm2::SetBaseColor(TColor color) {
 }
 
 void TForm2::SetTestFont(TColor color) {
-    PanelTestFont->SetColor(ToQColor(ResolveColor(color)));
-    Recolor(MemoTest, QPalette::Text, ResolveColor(color));
+    testFont_ = ResolveColor(color);
+    PanelTestFont->SetColor(ToQColor(testFont_));
+    Recolor(MemoTest, QPalette::Text, testFont_);
+    ShowContrast();
 }
 
 void TForm2::SetTestBack(TColor color) {
-    PanelTestBack->SetColor(ToQColor(ResolveColor(color)));
-    Recolor(MemoTest, QPalette::Base, ResolveColor(color));
+    testBack_ = ResolveColor(color);
+    PanelTestBack->SetColor(ToQColor(testBack_));
+    Recolor(MemoTest, QPalette::Base, testBack_);
+    ShowContrast();
+}
+
+void TForm2::ShowContrast() {
+    // The pair's contrast, for whoever must meet the accessibility levels.
+    const QString summary = QString::fromStdString(ContrastSummary(testFont_, testBack_));
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{MemoTest, PanelTestFont, PanelTestBack}) {
+        widget->setToolTip(summary);
+    }
 }
 
 void TForm2::showEvent(QShowEvent* event) {

@@ -70,6 +70,7 @@ class TForm2 : public QMainWindow {
     void ListBoxColorListClick();
     void ImageCursorColorMouseDown(QPoint at);
     void ShowCursorSample();
+    void ShowContrast();
 
     TForm1& main_;
     QString favorites_;
@@ -78,6 +79,8 @@ class TForm2 : public QMainWindow {
     bool shownOnce_ = false;
     int listMode_ = -1;
     int dockAttempts_ = 0;
+    TColor testFont_ = 0x000000;
+    TColor testBack_ = 0xFFFFFF;
     QString lastSaveProblem_;
 
     ColorListModel* model_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -133,6 +134,35 @@ TEST_F(OptionWindow, ClipboardApplyAndTheTestColours) {
     EXPECT_FALSE(form->Action("ActionSubTestBack")->isChecked());
 }
 
+TEST_F(OptionWindow, RowsShowTheirSwatchAndTheSelectionByFocus) {
+    auto* list = Part<ColorListView>("ListBoxColorList");
+    Select(0);
+    const auto pixel = [list](QPoint at) {
+        return list->viewport()->grab().toImage().pixelColor(at);
+    };
+    EXPECT_EQ(pixel({10, 6}), QColor(255, 0, 0)) << "the swatch of the first row";
+    EXPECT_EQ(pixel({4, 1}), ToQColor(ResolveColor(clWindowText))) << "its frame";
+    EXPECT_EQ(pixel({100, 6}), ToQColor(ResolveColor(clHighlight))) << "selected, with the focus";
+    Part<QLineEdit>("EditColorName")->setFocus();
+    EXPECT_EQ(pixel({100, 6}), ToQColor(ResolveColor(clBtnFace))) << "selected, without the focus";
+    EXPECT_EQ(pixel({10, 18}), ToQColor(ResolveColor(clWindow))) << "the second row's swatch";
+    EXPECT_EQ(pixel({100, 18}), ToQColor(ResolveColor(clWindow)));
+}
+
+TEST_F(OptionWindow, AClickOnTheCursorSamplePicksItsPixel) {
+    auto* image = Part<TKNImage>("ImageCursorColor");
+    const TColor before = form->CurrentColor();
+    QTest::mouseClick(image, Qt::LeftButton, {}, {35, 35});
+    EXPECT_EQ(form->CurrentColor(), before) << "no sample yet: nothing happens";
+    form->Action("ActionEditCursorColor")->trigger();
+    const QImage* sample = form->CursorSample();
+    ASSERT_NE(sample, nullptr);
+    form->SetColorRGB(1, 2, 3);
+    QTest::mouseClick(image, Qt::LeftButton, {}, {35, 35});
+    const QColor picked = sample->pixelColor(8, 8);
+    EXPECT_EQ(form->CurrentColor(), MakeColor(picked.red(), picked.green(), picked.blue()));
+}
+
 TEST_F(OptionWindow, ClosingHidesItAndUnchecksItsOption) {
     window->close();
     EXPECT_FALSE(window->isVisible());
@@ -158,6 +188,42 @@ TEST_F(OptionWindow, AFailedSaveIsToldOnceAndTheListStays) {
     Select(0);
     Run("ActionSubDelete");
     EXPECT_EQ(messages(), 1) << "the same reason is told once";
+}
+
+// List files of the Colors folder, chosen from the menu by their access keys.
+struct ColorsFolder : OptionWindow {
+    void SetUp() override {
+        QDir(folder.path()).mkpath("Colors/c.dat");
+        for (const char* name : {"web.dat", "b.DAT", "notes.txt"}) {
+            QFile file(folder.filePath(QString("Colors/") + name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("#102030from ");
+            file.write(name);
+            file.write("\r\n");
+        }
+        OptionWindow::SetUp();
+    }
+};
+
+TEST_F(ColorsFolder, FilesAreMenuItemsWithAccessKeysAndOpenReadOnly) {
+    QStringList items;
+    for (QAction* action : window->findChild<QMenu*>("MenuSub")->actions()) {
+        if (action->objectName().startsWith("MenuSubColorsList")) {
+            items << action->text();
+        }
+    }
+    EXPECT_EQ(items, (QStringList{"&0 b", "&1 web"})) << "a folder c.dat and notes.txt are none";
+    window->findChild<QAction*>("MenuSubColorsList1")->trigger();
+    EXPECT_EQ(window->windowTitle(), "Option - [web]");
+    EXPECT_EQ(window->Lines()->Lines(), (std::vector<std::string>{"#102030from web.dat"}));
+    EXPECT_FALSE(form->Action("ActionSubFavorite")->isChecked());
+    EXPECT_FALSE(form->Action("ActionSubRecent")->isChecked());
+    EXPECT_TRUE(window->findChild<QAction*>("MenuSubColorsList1")->isChecked());
+    EXPECT_FALSE(Part<QPushButton>("ButtonSubAdd")->isVisible());
+    EXPECT_TRUE(Part<QLineEdit>("EditColorName")->isReadOnly());
+    Run("ActionSubFavorite");
+    EXPECT_EQ(window->windowTitle(), "Option - [お気に入り]");
+    EXPECT_FALSE(window->findChild<QAction*>("MenuSubColorsList1")->isChecked());
 }
 
 } // namespace

@@ -67,14 +67,18 @@ class FullDiskTest(unittest.TestCase):
                      "yes" if config_on_disk else "no"], program="")
         return process, out
 
+    def change_and_close(self, session):
+        """F2, then Alt+F4; answers the message that the save failed."""
+        window = session.main_window()
+        session.key(window, "F2")
+        session.key(window, "alt+F4")
+        session.dismiss_message([window])
+
     def test_a_full_disk_keeps_the_old_file_and_the_settings_go_to_the_user_folder(self):
         for name, settings in (("small", GOOD), ("larger than 8 KiB", LARGE)):
             with self.subTest(name), Session() as session:
                 process, out = self.run_on_full_disk(session, settings, config_on_disk=True)
-                window = session.main_window()
-                session.key(window, "F2")
-                session.key(window, "alt+F4")
-                session.dismiss_message([window])
+                self.change_and_close(session)
                 self.assertEqual(process.wait(timeout=30), 0)
                 with open(os.path.join(out, "kolvi.ini"), "rb") as file:
                     self.assertEqual(file.read(), settings)
@@ -87,10 +91,7 @@ class FullDiskTest(unittest.TestCase):
     def test_when_no_place_takes_the_settings_the_user_is_told_and_the_exit_fails(self):
         with Session() as session:
             process, out = self.run_on_full_disk(session, LARGE, config_on_disk=False)
-            window = session.main_window()
-            session.key(window, "F2")
-            session.key(window, "alt+F4")
-            session.dismiss_message([window])
+            self.change_and_close(session)
             self.assertEqual(process.wait(timeout=30), 2)
             with open(os.path.join(out, "kolvi.ini"), "rb") as file:
                 self.assertEqual(file.read(), LARGE)

@@ -2,6 +2,7 @@
 
 #include "ApplicationWindows.h"
 #include "ShortcutDispatcher.h"
+#include "UserNotice.h"
 #include "color/ColorCode.h"
 #include "controls/TKNComboBox.h"
 #include "controls/TKNImage.h"
@@ -19,8 +20,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-
-#include <cstdio>
 
 // Resources live in the static UI library; the linker keeps them only when asked.
 static void InitResources() {
@@ -266,7 +265,7 @@ void TForm1::ApplyCommandLine() {
 
 void TForm1::UpdateInstanceLock() {
     if (!instance_->SetLocked(ActionOptionMutex->isChecked())) {
-        std::fputs("kolvi: [ERROR] : CreateMutex\n", stderr);
+        TellOnStderr(QStringLiteral("[ERROR] : CreateMutex"));
         QMessageBox::critical(this, QApplication::applicationName(),
                               QStringLiteral("[ERROR] : CreateMutex"));
     }

@@ -26,7 +26,7 @@ void TForm1::ShowAtStart() {
         EnableActionLists(false, true);
         windows_->SetMode(ApplicationWindows::Mode::Ruler);
         form3_->show();
-        form3_->activateWindow();
+        windows_->Activate();
     } else {
         show();
     }
@@ -41,8 +41,7 @@ void TForm1::ActionEditRulerExecute() {
     SetTopMost(Action("ActionRulerStayOnTop")->isChecked(), form3_.get());
     // Normal, whatever state it was hidden in (a minimised ruler left by -p).
     form3_->showNormal();
-    form3_->raise();
-    form3_->activateWindow();
+    windows_->Activate();
     // Hidden, not closed: the option window's check stays.
     hide();
     if (Form2 != nullptr) {
@@ -57,8 +56,7 @@ void TForm1::ActionRulerPickerExecute() {
     EnableActionLists(true, false);
     windows_->SetMode(ApplicationWindows::Mode::Picker);
     showNormal();
-    raise();
-    activateWindow();
+    windows_->Activate();
     SyncOptionWindow();
     form3_->close();
 }

@@ -5,6 +5,7 @@
 #include "TForm1.h"
 
 #include "ScreenPlacement.h"
+#include "UserNotice.h"
 #include "controls/TKNComboBox.h"
 #include "platform/KolviFile.h"
 #include "text/AnsiText.h"
@@ -16,7 +17,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include <cstdio>
 #include <stdexcept>
 
 namespace kolvi {
@@ -31,16 +31,8 @@ constexpr int DesignHeight = 330;
 // fraction of a second.
 constexpr std::size_t SettingsFileLimit = std::size_t{64} << 20;
 
-std::string NativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 QString Reason(const std::string& text) {
     return QString::fromLocal8Bit(text);
-}
-
-void TellOnStderr(const QString& text) {
-    std::fprintf(stderr, "kolvi: %s\n", text.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -147,7 +139,7 @@ SettingValues TForm1::CurrentSettings() const {
 }
 
 void TForm1::LoadSettingsFile() {
-    FileRead read = ReadKolviFile(NativePath(settingsFiles_.read), SettingsFileLimit);
+    FileRead read = ReadKolviFile(settingsFiles_.read, SettingsFileLimit);
     if (read.outcome == FileRead::Outcome::Refused) {
         // Not a settings file: it is neither read nor overwritten.
         refusedSettingsFile_ = settingsFiles_.read;
@@ -155,7 +147,7 @@ void TForm1::LoadSettingsFile() {
     } else if (settingsFiles_.read != settingsFiles_.write) {
         // Settings kept aside are read; the file they stand in for is replaced
         // at close only if it is a settings file.
-        const FileRead own = ReadKolviFile(NativePath(settingsFiles_.write), SettingsFileLimit);
+        const FileRead own = ReadKolviFile(settingsFiles_.write, SettingsFileLimit);
         if (own.outcome == FileRead::Outcome::Refused) {
             refusedSettingsFile_ = settingsFiles_.write;
             settingsReadProblem_ = Reason(own.problem);
@@ -183,11 +175,7 @@ void TForm1::ReportSettingsReadProblem() {
         QStringLiteral("設定ファイル %1 を読み込めませんでした: %2\n"
                        "%3で起動します。このファイルは上書きしません。")
             .arg(QDir::toNativeSeparators(refusedSettingsFile_), settingsReadProblem_, from);
-    TellOnStderr(text);
-    auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), text,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    NoticeBox(this, text)->open();
 }
 
 void TForm1::SaveSettingsFile() {
@@ -214,7 +202,7 @@ void TForm1::SaveSettingsFile() {
             reason =
                 QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
         } else {
-            reason = Reason(ReplaceKolviFile(NativePath(target), bytes));
+            reason = ReplaceKolviFile(target, bytes);
         }
         if (reason.isEmpty()) {
             savedTo = target;
@@ -240,8 +228,7 @@ void TForm1::SaveSettingsFile() {
                               "代わりに %2 に保存しました。次回からはそこから読み込みます。")
                    .arg(failures.join('\n'), QDir::toNativeSeparators(savedTo));
     }
-    TellOnStderr(text);
-    QMessageBox::warning(this, QApplication::applicationName(), text);
+    NoticeBox(this, text)->exec();
 }
 
 } // namespace kolvi

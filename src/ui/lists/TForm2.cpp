@@ -2,6 +2,7 @@
 
 #include "ColorListView.h"
 #include "app/TForm1.h"
+#include "app/UserNotice.h"
 #include "color/Bitmap24.h"
 #include "color/ColorCode.h"
 #include "color/Contrast.h"
@@ -25,8 +26,6 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include <cstdio>
-
 namespace kolvi {
 
 TForm2* Form2 = nullptr;
@@ -38,12 +37,8 @@ constexpr int PanelBaseWidth = 233;
 constexpr std::size_t ListFileLimit = std::size_t{256} << 20;
 constexpr int CursorBlock = 4;
 
-std::string NativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 std::vector<std::string> ReadListFile(const QString& path) {
-    const FileRead read = ReadKolviFile(NativePath(path), ListFileLimit);
+    const FileRead read = ReadKolviFile(path, ListFileLimit);
     std::vector<std::string> lines = SplitColorListText(read.bytes);
     FilterColorLines(lines);
     return lines;
@@ -359,15 +354,13 @@ void TForm2::LoadHistory() {
 
 void TForm2::SaveFavorites() {
     QDir().mkpath(QFileInfo(favorites_).absolutePath());
-    const std::string problem =
-        ReplaceKolviFile(NativePath(favorites_), JoinColorListLines(model_->Lines()));
-    if (problem.empty()) {
+    const QString reason = ReplaceKolviFile(favorites_, JoinColorListLines(model_->Lines()));
+    if (reason.isEmpty()) {
         lastSaveProblem_.clear();
         return;
     }
     // The list on screen stays as edited; the next change saves again. Told
     // once for each new reason, without holding the user up.
-    const QString reason = QString::fromLocal8Bit(problem);
     if (reason == lastSaveProblem_) {
         return;
     }
@@ -375,10 +368,7 @@ void TForm2::SaveFavorites() {
     const QString text = QStringLiteral("お気に入りを %1 に保存できませんでした: %2\n"
                                         "次の変更のときにもう一度保存します。")
                              .arg(QDir::toNativeSeparators(favorites_), reason);
-    std::fprintf(stderr, "kolvi: %s\n", text.toLocal8Bit().constData());
-    auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(), text,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox* box = NoticeBox(this, text);
     box->setWindowModality(Qt::NonModal);
     box->show();
 }

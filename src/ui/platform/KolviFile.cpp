@@ -3,6 +3,8 @@
 // never disturbed, and what a killed process left can be recognised as such.
 #include "KolviFile.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -235,6 +237,14 @@ std::string ReplaceKolviFile(const std::string& link, std::string_view bytes) {
         ::fsync(dir.Get());
     }
     return {};
+}
+
+FileRead ReadKolviFile(const QString& path, std::size_t limit) {
+    return ReadKolviFile(QFile::encodeName(path).toStdString(), limit);
+}
+
+QString ReplaceKolviFile(const QString& path, std::string_view bytes) {
+    return QString::fromLocal8Bit(ReplaceKolviFile(QFile::encodeName(path).toStdString(), bytes));
 }
 
 } // namespace kolvi

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -25,5 +27,9 @@ FileRead ReadKolviFile(const std::string& path, std::size_t limit);
 // reason is returned. An empty result means success. Temporary files that a
 // killed save of an earlier kolvi left beside `path` are removed first.
 std::string ReplaceKolviFile(const std::string& path, std::string_view bytes);
+
+// The same for Qt's paths; the reason of a failed replace as text to show.
+FileRead ReadKolviFile(const QString& path, std::size_t limit);
+QString ReplaceKolviFile(const QString& path, std::string_view bytes);
 
 } // namespace kolvi

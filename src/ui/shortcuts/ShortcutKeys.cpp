@@ -75,7 +75,11 @@ std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
     // Shift+7 on a Japanese keyboard); the shortcut is the key itself. Keypad
     // keys are left as they come.
     int key = event.key();
-    if ((event.modifiers() & Qt::ShiftModifier) && !(event.modifiers() & Qt::KeypadModifier)) {
+    // Only printable symbols other than letters change with Shift; asking the
+    // layout for anything else would cost a round trip per key for nothing.
+    const bool shiftedSymbol = key > 0x20 && key < 0x7F && !(key >= Qt::Key_A && key <= Qt::Key_Z);
+    if (shiftedSymbol && (event.modifiers() & Qt::ShiftModifier) &&
+        !(event.modifiers() & Qt::KeypadModifier)) {
         if (const int plain = UnshiftedKey(event); plain != 0) {
             key = plain;
         }

@@ -48,7 +48,7 @@ struct OptionWindow : TForm1Fixture {
 
 TEST_F(OptionWindow, FavouritesEditedThroughTheirCommandsAreWrittenAfterEachChange) {
     EXPECT_EQ(window->windowTitle(), "Option - [お気に入り]");
-    EXPECT_EQ(window->Lines()->Lines(), (std::vector<std::string>{"#FF0000red", "#12345Gbad"}));
+    EXPECT_EQ(window->Lines()->Lines().Strings(), (std::vector<std::string>{"#FF0000red", "#12345Gbad"}));
     Select(0);
     EXPECT_EQ(Part<QLineEdit>("EditColorName")->text(), "red");
     EXPECT_EQ(window->BaseColorValue(), MakeColor(255, 0, 0));
@@ -95,7 +95,7 @@ TEST_F(OptionWindow, GuardsFollowTheSelectionAndTheListOnView) {
     form->Action("ActionEditColorCopy")->trigger();
     Run("ActionSubRecent");
     EXPECT_EQ(window->windowTitle(), "Option - [出力履歴]");
-    EXPECT_EQ(window->Lines()->Lines(), (std::vector<std::string>{"#FF0000#FF0000"}));
+    EXPECT_EQ(window->Lines()->Lines().Strings(), (std::vector<std::string>{"#FF0000#FF0000"}));
     Select(0);
     EXPECT_EQ(Part<QLineEdit>("EditColorName")->text(), "#FF0000");
     EXPECT_TRUE(Part<QLineEdit>("EditColorName")->isReadOnly());
@@ -215,7 +215,7 @@ TEST_F(ColorsFolder, FilesAreMenuItemsWithAccessKeysAndOpenReadOnly) {
     EXPECT_EQ(items, (QStringList{"&0 b", "&1 web"})) << "a folder c.dat and notes.txt are none";
     window->findChild<QAction*>("MenuSubColorsList1")->trigger();
     EXPECT_EQ(window->windowTitle(), "Option - [web]");
-    EXPECT_EQ(window->Lines()->Lines(), (std::vector<std::string>{"#102030from web.dat"}));
+    EXPECT_EQ(window->Lines()->Lines().Strings(), (std::vector<std::string>{"#102030from web.dat"}));
     EXPECT_FALSE(form->Action("ActionSubFavorite")->isChecked());
     EXPECT_FALSE(form->Action("ActionSubRecent")->isChecked());
     EXPECT_TRUE(window->findChild<QAction*>("MenuSubColorsList1")->isChecked());

@@ -1,4 +1,5 @@
 #include "lists/ColorList.h"
+#include "lists/ColorLines.h"
 #include "text/AnsiText.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +20,12 @@ std::string ReadData(const char* name) {
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-Lines Load(std::string_view bytes) {
-    Lines lines = SplitColorListText(bytes);
-    FilterColorLines(lines);
-    return lines;
+Lines Load(std::string bytes) {
+    return ColorLines::FromFileText(std::move(bytes)).Strings();
+}
+
+std::string Written(const Lines& lines) {
+    return ColorLines::FromLines(lines).FileText();
 }
 
 TEST(ColorList, TheEdgeCaseFileLoadsAsTwoEntriesAndIsWrittenBackAsDescribed) {
@@ -32,8 +35,8 @@ TEST(ColorList, TheEdgeCaseFileLoadsAsTwoEntriesAndIsWrittenBackAsDescribed) {
     EXPECT_EQ(ColorListLineName(lines[0]), "red");
     EXPECT_EQ(ColorListLineColor(lines[1]), clWindow) << "bad digits show in the window colour";
     EXPECT_EQ(ColorListLineName(lines[1]), "bad");
-    EXPECT_EQ(JoinColorListLines(lines), ReadData("edge-cases.written.dat"));
-    EXPECT_EQ(JoinColorListLines({}), "") << "no favourites: an empty file";
+    EXPECT_EQ(Written(lines), ReadData("edge-cases.written.dat"));
+    EXPECT_EQ(Written({}), "") << "no favourites: an empty file";
     EXPECT_EQ(ColorListLineColor("#00FF00 name with #FF0000 in it"), MakeColor(0, 255, 0));
 }
 
@@ -52,12 +55,27 @@ TEST(ColorList, EveryLineEndAndAZeroByte) {
 TEST(ColorList, NamesInAnyCodePageComeBackByteForByte) {
     const std::string shiftJis = "#FF8000\x83\x49\x83\x8c\x83\x93\x83\x57"; // オレンジ in CP932
     const std::string utf8 = "#FF8000オレンジ";
-    const Lines lines = Load(JoinColorListLines({shiftJis, utf8}));
+    const Lines lines = Load(Written({shiftJis, utf8}));
     EXPECT_EQ(lines, (Lines{shiftJis, utf8}));
     EXPECT_EQ(AnsiToUtf8(ColorListLineName(lines[0])), "オレンジ");
     EXPECT_EQ(AnsiToUtf8(ColorListLineName(lines[1])), "オレンジ");
     // A line of 7 bytes and a double-byte name of one character (8 bytes + 1).
     EXPECT_EQ(Load("#123456\r\n#123456\x82\xa0\r\n"), (Lines{"#123456\x82\xa0"}));
+}
+
+TEST(ColorList, EditsKeepEveryOtherLineAndSurviveThePackingOfTheBuffer) {
+    ColorLines lines = ColorLines::FromFileText("#000001one\r\n#000002two\r\n#000003three\r\n");
+    lines.Insert(1, "#0000AAadded");
+    lines.Set(0, "#0000BBedited");
+    lines.Swap(2, 3);
+    lines.Remove(1);
+    EXPECT_EQ(lines.Strings(), (Lines{"#0000BBedited", "#000003three", "#000002two"}));
+    // Many edits of one row leave dead bytes behind until the buffer is packed.
+    const std::string longName(1000, 'x');
+    for (int i = 0; i < 100; ++i) {
+        lines.Set(1, "#00000" + std::to_string(i % 10) + longName);
+    }
+    EXPECT_EQ(lines.FileText(), "#0000BBedited\r\n#000009" + longName + "\r\n#000002two\r\n");
 }
 
 TEST(ColorList, FolderEntriesAndTheirAccelerators) {

@@ -3,7 +3,6 @@
 #include "color/ColorCode.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace kolvi {
 
@@ -21,50 +20,6 @@ TColor ColorListLineColor(std::string_view line) {
 std::string_view ColorListLineName(std::string_view line) {
     return line.size() > ColorListCodeLength ? line.substr(ColorListCodeLength)
                                              : std::string_view();
-}
-
-std::vector<std::string> SplitColorListText(std::string_view bytes) {
-    if (const void* zero = std::memchr(bytes.data(), '\0', bytes.size())) {
-        bytes = bytes.substr(
-            0, static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()));
-    }
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-    const char* const end = bytes.data() + bytes.size();
-    const char* p = bytes.data();
-    while (p < end) {
-        // A plain scan: find_first_of with a set of two walks the set per byte.
-        const char* stop = p;
-        while (stop < end && *stop != '\r' && *stop != '\n') {
-            ++stop;
-        }
-        lines.emplace_back(p, static_cast<std::size_t>(stop - p));
-        if (stop == end) {
-            break;
-        }
-        p = stop + (*stop == '\r' && stop + 1 < end && stop[1] == '\n' ? 2 : 1);
-    }
-    return lines;
-}
-
-void FilterColorLines(std::vector<std::string>& lines) {
-    std::erase_if(lines, [](const std::string& line) {
-        return line.size() < ColorListMinimumLine || line.front() != '#';
-    });
-}
-
-std::string JoinColorListLines(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const std::string& line : lines) {
-        size += line.size() + 2;
-    }
-    std::string bytes;
-    bytes.reserve(size);
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return bytes;
 }
 
 std::vector<std::string> ColorListFileNames(std::vector<FolderEntry> entries) {

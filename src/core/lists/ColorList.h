@@ -21,17 +21,6 @@ TColor ColorListLineColor(std::string_view line);
 // The name: everything after the code, unchanged.
 std::string_view ColorListLineName(std::string_view line);
 
-// A list file's text as lines: split at CR LF, a lone CR or a lone LF; a last
-// line without a line end counts; a zero byte ends the text.
-std::vector<std::string> SplitColorListText(std::string_view bytes);
-
-// Drops every line that does not begin with '#' or is shorter than 8 bytes
-// (empty lines too); the rest keep their order.
-void FilterColorLines(std::vector<std::string>& lines);
-
-// A list file's bytes: every line followed by CR LF, the last one too.
-std::string JoinColorListLines(const std::vector<std::string>& lines);
-
 // One entry of the Colors folder as the file system lists it.
 struct FolderEntry {
     std::string name;

@@ -28,7 +28,7 @@ QVariant ColorListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const std::string& line = lines_[static_cast<std::size_t>(index.row())];
+    const std::string_view line = lines_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole) {
         // Names are bytes of any code page; decoded only to be shown.
         return QString::fromStdString(AnsiToUtf8(ColorListLineName(line)));
@@ -39,31 +39,31 @@ QVariant ColorListModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-void ColorListModel::SetLines(std::vector<std::string> lines) {
+void ColorListModel::SetLines(ColorLines lines) {
     beginResetModel();
     lines_ = std::move(lines);
     endResetModel();
 }
 
-void ColorListModel::SetLine(int row, std::string line) {
-    lines_[static_cast<std::size_t>(row)] = std::move(line);
+void ColorListModel::SetLine(int row, std::string_view line) {
+    lines_.Set(static_cast<std::size_t>(row), line);
     Q_EMIT dataChanged(index(row), index(row));
 }
 
-void ColorListModel::InsertLine(int row, std::string line) {
+void ColorListModel::InsertLine(int row, std::string_view line) {
     beginInsertRows({}, row, row);
-    lines_.insert(lines_.begin() + row, std::move(line));
+    lines_.Insert(static_cast<std::size_t>(row), line);
     endInsertRows();
 }
 
 void ColorListModel::RemoveLine(int row) {
     beginRemoveRows({}, row, row);
-    lines_.erase(lines_.begin() + row);
+    lines_.Remove(static_cast<std::size_t>(row));
     endRemoveRows();
 }
 
 void ColorListModel::SwapLines(int a, int b) {
-    std::swap(lines_[static_cast<std::size_t>(a)], lines_[static_cast<std::size_t>(b)]);
+    lines_.Swap(static_cast<std::size_t>(a), static_cast<std::size_t>(b));
     Q_EMIT dataChanged(index(std::min(a, b)), index(std::max(a, b)));
 }
 

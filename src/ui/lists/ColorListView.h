@@ -4,8 +4,9 @@
 #include <QListView>
 #include <QStyledItemDelegate>
 
-#include <string>
-#include <vector>
+#include "lists/ColorLines.h"
+
+#include <string_view>
 
 namespace kolvi {
 
@@ -20,15 +21,15 @@ class ColorListModel : public QAbstractListModel {
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-    const std::vector<std::string>& Lines() const { return lines_; }
-    void SetLines(std::vector<std::string> lines);
-    void SetLine(int row, std::string line);
-    void InsertLine(int row, std::string line);
+    const ColorLines& Lines() const { return lines_; }
+    void SetLines(ColorLines lines);
+    void SetLine(int row, std::string_view line);
+    void InsertLine(int row, std::string_view line);
     void RemoveLine(int row);
     void SwapLines(int a, int b);
 
   private:
-    std::vector<std::string> lines_;
+    ColorLines lines_;
 };
 
 // A row: the 16 x 10 framed swatch of the line's colour and its name at +26;

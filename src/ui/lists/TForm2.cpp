@@ -8,6 +8,7 @@
 #include "color/Contrast.h"
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
+#include "lists/ColorLines.h"
 #include "lists/ColorList.h"
 #include "platform/KolviFile.h"
 #include "text/AnsiText.h"
@@ -37,11 +38,9 @@ constexpr int PanelBaseWidth = 233;
 constexpr std::size_t ListFileLimit = std::size_t{256} << 20;
 constexpr int CursorBlock = 4;
 
-std::vector<std::string> ReadListFile(const QString& path) {
-    const FileRead read = ReadKolviFile(path, ListFileLimit);
-    std::vector<std::string> lines = SplitColorListText(read.bytes);
-    FilterColorLines(lines);
-    return lines;
+ColorLines ReadListFile(const QString& path) {
+    FileRead read = ReadKolviFile(path, ListFileLimit);
+    return ColorLines::FromFileText(std::move(read.bytes));
 }
 
 QPushButton* Button(const char* name, const char* caption, QWidget* parent, QRect at) {
@@ -334,8 +333,7 @@ void TForm2::LoadFavorites() {
         return;
     }
     CurrentListFile = -1;
-    model_->SetLines(QFileInfo(favorites_).isFile() ? ReadListFile(favorites_)
-                                                    : std::vector<std::string>{});
+    model_->SetLines(QFileInfo(favorites_).isFile() ? ReadListFile(favorites_) : ColorLines());
     setWindowTitle(QStringLiteral("Option - [お気に入り]"));
     SetListMode(0);
 }
@@ -345,16 +343,14 @@ void TForm2::LoadHistory() {
         return;
     }
     CurrentListFile = -1;
-    std::vector<std::string> lines = main_.History().Lines();
-    FilterColorLines(lines);
-    model_->SetLines(std::move(lines));
+    model_->SetLines(ColorLines::FromLines(main_.History().Lines()));
     setWindowTitle(QStringLiteral("Option - [出力履歴]"));
     SetListMode(1);
 }
 
 void TForm2::SaveFavorites() {
     QDir().mkpath(QFileInfo(favorites_).absolutePath());
-    const QString reason = ReplaceKolviFile(favorites_, JoinColorListLines(model_->Lines()));
+    const QString reason = ReplaceKolviFile(favorites_, model_->Lines().FileText());
     if (reason.isEmpty()) {
         lastSaveProblem_.clear();
         return;
@@ -430,7 +426,7 @@ void TForm2::UpdateColorListMenu() {
 void TForm2::OpenColorListFile(int index) {
     CurrentListFile = index;
     const QString& path = ColorListFiles[static_cast<std::size_t>(index)];
-    model_->SetLines(QFileInfo(path).isFile() ? ReadListFile(path) : std::vector<std::string>{});
+    model_->SetLines(QFileInfo(path).isFile() ? ReadListFile(path) : ColorLines());
     const std::string title = ColorListTitle(QFile::encodeName(path).toStdString());
     setWindowTitle(QStringLiteral("Option - [%1]").arg(QString::fromStdString(AnsiToUtf8(title))));
     SetListMode(2);
@@ -459,7 +455,7 @@ void TForm2::ListBoxColorListClick() {
     if (row < 0) {
         return;
     }
-    const std::string& line = model_->Lines()[static_cast<std::size_t>(row)];
+    const std::string_view line = model_->Lines()[static_cast<std::size_t>(row)];
     if (line.size() < ColorListMinimumLine) {
         return;
     }

@@ -11,5 +11,19 @@ function(kolvi_check_includes layer forbidden)
     endforeach()
 endfunction()
 
+# Core and ui share folder names (lists/, ruler/, shortcuts/), so a core file's
+# own includes are judged by where they resolve: beside it or in src/core.
+function(kolvi_check_core_includes core_root)
+    foreach(file IN LISTS ARGN)
+        file(STRINGS "${file}" quoted REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        get_filename_component(folder "${file}" DIRECTORY)
+        foreach(line IN LISTS quoted)
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+            if(NOT EXISTS "${folder}/${header}" AND NOT EXISTS "${core_root}/${header}")
+                message(FATAL_ERROR "core file ${file} includes what is not in the core: ${header}")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
+
 set(KOLVI_QT_INCLUDE "Qt[A-Za-z]*/|Q[A-Z]")
-set(KOLVI_UI_INCLUDE "app/|controls/|shortcuts/|platform/")

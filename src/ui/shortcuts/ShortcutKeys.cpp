@@ -29,6 +29,39 @@ constexpr std::array<KeyPair, 28> NamedKeys = {{
     {Qt::Key_QuoteLeft, 0xC0},
 }};
 
+// The keypad's digits and operators (with Num Lock on); with it off the keypad
+// sends the navigation keys, which map as the keys of that name.
+constexpr std::array<KeyPair, 15> KeypadKeys = {{
+    {Qt::Key_0, 0x60},
+    {Qt::Key_1, 0x61},
+    {Qt::Key_2, 0x62},
+    {Qt::Key_3, 0x63},
+    {Qt::Key_4, 0x64},
+    {Qt::Key_5, 0x65},
+    {Qt::Key_6, 0x66},
+    {Qt::Key_7, 0x67},
+    {Qt::Key_8, 0x68},
+    {Qt::Key_9, 0x69},
+    {Qt::Key_Asterisk, 0x6A},
+    {Qt::Key_Plus, 0x6B},
+    {Qt::Key_Minus, 0x6D},
+    {Qt::Key_Period, 0x6E},
+    {Qt::Key_Slash, 0x6F},
+}};
+
+int KeypadVirtualKey(int key) {
+    // Some layouts put a comma on the keypad's decimal key.
+    if (key == Qt::Key_Comma) {
+        key = Qt::Key_Period;
+    }
+    for (const KeyPair& pair : KeypadKeys) {
+        if (pair.qtKey == key) {
+            return pair.virtualKey;
+        }
+    }
+    return 0;
+}
+
 int VirtualKeyFromQtKey(int key) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
         return 0x41 + (key - Qt::Key_A);
@@ -50,7 +83,7 @@ int VirtualKeyFromQtKey(int key) {
     return 0;
 }
 
-int QtKeyFromVirtualKey(int virtualKey) {
+int PlainQtKeyFromVirtualKey(int virtualKey) {
     if (virtualKey >= 0x41 && virtualKey <= 0x5A) {
         return Qt::Key_A + (virtualKey - 0x41);
     }
@@ -68,23 +101,32 @@ int QtKeyFromVirtualKey(int virtualKey) {
     return 0;
 }
 
+QKeyCombination QtKeyFromVirtualKey(int virtualKey) {
+    for (const KeyPair& pair : KeypadKeys) {
+        if (pair.virtualKey == virtualKey) {
+            return QKeyCombination(Qt::KeypadModifier, static_cast<Qt::Key>(pair.qtKey));
+        }
+    }
+    return QKeyCombination(static_cast<Qt::Key>(PlainQtKeyFromVirtualKey(virtualKey)));
+}
+
 } // namespace
 
 std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
     // With Shift the event names the shifted symbol ("!" for Shift+1, "'" for
-    // Shift+7 on a Japanese keyboard); the shortcut is the key itself. Keypad
-    // keys are left as they come.
+    // Shift+7 on a Japanese keyboard); the shortcut is the key itself.
     int key = event.key();
+    const bool keypad = event.modifiers() & Qt::KeypadModifier;
     // Only printable symbols other than letters change with Shift; asking the
     // layout for anything else would cost a round trip per key for nothing.
     const bool shiftedSymbol = key > 0x20 && key < 0x7F && !(key >= Qt::Key_A && key <= Qt::Key_Z);
-    if (shiftedSymbol && (event.modifiers() & Qt::ShiftModifier) &&
-        !(event.modifiers() & Qt::KeypadModifier)) {
+    if (shiftedSymbol && !keypad && (event.modifiers() & Qt::ShiftModifier)) {
         if (const int plain = UnshiftedKey(event); plain != 0) {
             key = plain;
         }
     }
-    const int virtualKey = VirtualKeyFromQtKey(key);
+    const int keypadKey = keypad ? KeypadVirtualKey(key) : 0;
+    const int virtualKey = keypadKey != 0 ? keypadKey : VirtualKeyFromQtKey(key);
     if (virtualKey == 0) {
         return 0;
     }
@@ -103,11 +145,11 @@ std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
 }
 
 QKeySequence KeySequenceFromShortcut(std::uint16_t code) {
-    const int key = QtKeyFromVirtualKey(code & 0xFF);
-    if (key == 0) {
+    const QKeyCombination key = QtKeyFromVirtualKey(code & ShortcutKeyMask);
+    if (key.key() == Qt::Key(0)) {
         return {};
     }
-    Qt::KeyboardModifiers modifiers;
+    Qt::KeyboardModifiers modifiers = key.keyboardModifiers();
     if (code & ShortcutShift) {
         modifiers |= Qt::ShiftModifier;
     }
@@ -117,7 +159,7 @@ QKeySequence KeySequenceFromShortcut(std::uint16_t code) {
     if (code & ShortcutAlt) {
         modifiers |= Qt::AltModifier;
     }
-    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
+    return QKeySequence(QKeyCombination(modifiers, key.key()));
 }
 
 } // namespace kolvi

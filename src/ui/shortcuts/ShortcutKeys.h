@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shortcuts/ShortcutCode.h"
+
 #include <QKeySequence>
 
 #include <cstdint>
@@ -8,11 +10,9 @@ class QKeyEvent;
 
 namespace kolvi {
 
-inline constexpr std::uint16_t ShortcutShift = 0x2000;
-inline constexpr std::uint16_t ShortcutCtrl = 0x4000;
-inline constexpr std::uint16_t ShortcutAlt = 0x8000;
-
-// The stored 16-bit shortcut code of a key press (0 for keys that have none).
+// The stored 16-bit shortcut code of a key press: the key by its unshifted
+// symbol, keypad digits and operators as the keypad's own keys. 0 for a key
+// without a virtual key: a modifier alone, AltGr, a symbol no US key types.
 std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event);
 // The key sequence a menu shows for a stored code (empty for 0 or unknown keys).
 QKeySequence KeySequenceFromShortcut(std::uint16_t code);

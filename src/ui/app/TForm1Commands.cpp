@@ -6,6 +6,7 @@
 
 #include "controls/TKNImage.h"
 #include "controls/TKNPanel.h"
+#include "shortcuts/TForm4.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -80,7 +81,9 @@ void TForm1::ActionEditCloseExecute() {
 }
 
 void TForm1::ActionOptionToolExecute() {
-    // Opens the shortcut dialog once it exists.
+    // A dialog for one use; what it applies is on the actions when it closes.
+    TForm4 dialog(*ActionListMain, *ActionListRuler, this);
+    dialog.exec();
 }
 
 void TForm1::ActionOptionSubExecute() {

@@ -1,0 +1,53 @@
+#include "shortcuts/ShortcutKeys.h"
+
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace kolvi {
+namespace {
+
+struct KeyCase {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::uint16_t code;
+};
+
+// Without X the unshifted key comes from a US layout's shifted symbols.
+TEST(ShortcutKeys, KeyPressesAsTheCodesTheyStoreAs) {
+    const KeyCase cases[] = {
+        {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier, 0x6043},
+        {Qt::Key_Exclam, Qt::ShiftModifier, 0x2031},                     // Shift+1
+        {Qt::Key_Plus, Qt::ShiftModifier | Qt::ControlModifier, 0x60BB}, // Shift+=
+        {Qt::Key_F24, Qt::AltModifier, 0x8087},
+        {Qt::Key_Backtab, Qt::ShiftModifier, 0x2009},
+        // The keypad's own keys with Num Lock on; its navigation keys with it off.
+        {Qt::Key_5, Qt::KeypadModifier, 0x65},
+        {Qt::Key_Plus, Qt::KeypadModifier | Qt::ControlModifier, 0x406B},
+        {Qt::Key_Comma, Qt::KeypadModifier, 0x6E},
+        {Qt::Key_Home, Qt::KeypadModifier, 0x24},
+        {Qt::Key_Enter, Qt::KeypadModifier, 0x0D},
+        // No code: modifiers alone, AltGr, a symbol only AltGr types.
+        {Qt::Key_Control, Qt::ControlModifier, 0},
+        {Qt::Key_Shift, Qt::ShiftModifier, 0},
+        {Qt::Key_AltGr, Qt::GroupSwitchModifier, 0},
+        {Qt::Key_At, Qt::GroupSwitchModifier, 0},
+    };
+    for (const KeyCase& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers);
+        EXPECT_EQ(ShortcutFromKeyEvent(event), c.code) << std::hex << c.key;
+    }
+}
+
+TEST(ShortcutKeys, MenusShowTheKeyACodeNames) {
+    EXPECT_EQ(KeySequenceFromShortcut(0x6043),
+              QKeySequence(Qt::ShiftModifier | Qt::ControlModifier | Qt::Key_C));
+    EXPECT_EQ(KeySequenceFromShortcut(0x65), QKeySequence(Qt::KeypadModifier | Qt::Key_5));
+    EXPECT_TRUE(KeySequenceFromShortcut(0).isEmpty());
+    EXPECT_TRUE(KeySequenceFromShortcut(0x4000).isEmpty());
+}
+
+} // namespace
+} // namespace kolvi

@@ -48,7 +48,8 @@ struct OptionWindow : TForm1Fixture {
 
 TEST_F(OptionWindow, FavouritesEditedThroughTheirCommandsAreWrittenAfterEachChange) {
     EXPECT_EQ(window->windowTitle(), "Option - [お気に入り]");
-    EXPECT_EQ(window->Lines()->Lines().Strings(), (std::vector<std::string>{"#FF0000red", "#12345Gbad"}));
+    EXPECT_EQ(window->Lines()->Lines().Strings(),
+              (std::vector<std::string>{"#FF0000red", "#12345Gbad"}));
     Select(0);
     EXPECT_EQ(Part<QLineEdit>("EditColorName")->text(), "red");
     EXPECT_EQ(window->BaseColorValue(), MakeColor(255, 0, 0));
@@ -215,7 +216,8 @@ TEST_F(ColorsFolder, FilesAreMenuItemsWithAccessKeysAndOpenReadOnly) {
     EXPECT_EQ(items, (QStringList{"&0 b", "&1 web"})) << "a folder c.dat and notes.txt are none";
     window->findChild<QAction*>("MenuSubColorsList1")->trigger();
     EXPECT_EQ(window->windowTitle(), "Option - [web]");
-    EXPECT_EQ(window->Lines()->Lines().Strings(), (std::vector<std::string>{"#102030from web.dat"}));
+    EXPECT_EQ(window->Lines()->Lines().Strings(),
+              (std::vector<std::string>{"#102030from web.dat"}));
     EXPECT_FALSE(form->Action("ActionSubFavorite")->isChecked());
     EXPECT_FALSE(form->Action("ActionSubRecent")->isChecked());
     EXPECT_TRUE(window->findChild<QAction*>("MenuSubColorsList1")->isChecked());

@@ -86,7 +86,6 @@ TForm4::TForm4(const ActionList& picker, const ActionList& ruler, QWidget* paren
     EditShortCut->setReadOnly(true);
     EditShortCut->SetButtonCaption(QStringLiteral("×"));
     EditShortCut->installEventFilter(this);
-    LabelShortCut->setBuddy(EditShortCut);
 
     ActionEditEdit = new QAction(QStringLiteral("編集(&E)"), this);
     ActionEditEdit->setObjectName(QStringLiteral("ActionEditEdit"));

@@ -1,4 +1,7 @@
 #include "shortcuts/ShortcutKeys.h"
+#include "shortcuts/ShortcutMenuStyle.h"
+
+#include <QApplication>
 
 #include <QKeyEvent>
 
@@ -47,6 +50,22 @@ TEST(ShortcutKeys, MenusShowTheKeyACodeNames) {
     EXPECT_EQ(KeySequenceFromShortcut(0x65), QKeySequence(Qt::KeypadModifier | Qt::Key_5));
     EXPECT_TRUE(KeySequenceFromShortcut(0).isEmpty());
     EXPECT_TRUE(KeySequenceFromShortcut(0x4000).isEmpty());
+}
+
+TEST(ShortcutKeys, MenuItemsNameTheirKeysAsTheDialogDoes) {
+    const std::pair<QString, QString> items[] = {
+        {"色のコピー(&C)\tCtrl+Shift+C", "色のコピー(&C)\tShift+Ctrl+C"},
+        {"x\tAlt+F4", "x\tAlt+F4"},
+        {"x\tNum+5", "x\tNum 5"},
+        {"x\tDel", "x\tDel"},
+        {"no key", "no key"},
+        {"x\tCtrl+K, Ctrl+L", "x\tCtrl+K, Ctrl+L"}, // not one of kolvi's
+    };
+    for (const auto& [shown, rewritten] : items) {
+        EXPECT_EQ(WithShortcutText(shown), rewritten) << shown.toStdString();
+    }
+    EXPECT_NE(qobject_cast<ShortcutMenuStyle*>(QApplication::style()), nullptr)
+        << "the application draws its menus through it";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 
 #include "platform/SystemColors.h"
+#include "shortcuts/ShortcutMenuStyle.h"
 
 #include <QApplication>
 #include <QFont>
@@ -19,6 +20,8 @@ void SetUpApplication() {
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(12);
     QApplication::setFont(font);
+    // The proxy wraps the style the platform chose; the application owns it.
+    QApplication::setStyle(new ShortcutMenuStyle);
     RefreshSystemColors(QApplication::palette());
 }
 

@@ -112,6 +112,27 @@ QKeyCombination QtKeyFromVirtualKey(int virtualKey) {
 
 } // namespace
 
+std::uint16_t ShortcutFromKeyCombination(QKeyCombination combination) {
+    const int key = combination.key();
+    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+    const int keypadKey = modifiers & Qt::KeypadModifier ? KeypadVirtualKey(key) : 0;
+    const int virtualKey = keypadKey != 0 ? keypadKey : VirtualKeyFromQtKey(key);
+    if (virtualKey == 0) {
+        return 0;
+    }
+    std::uint16_t code = static_cast<std::uint16_t>(virtualKey);
+    if (modifiers & Qt::ShiftModifier) {
+        code |= ShortcutShift;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        code |= ShortcutCtrl;
+    }
+    if (modifiers & Qt::AltModifier) {
+        code |= ShortcutAlt;
+    }
+    return code;
+}
+
 std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
     // With Shift the event names the shifted symbol ("!" for Shift+1, "'" for
     // Shift+7 on a Japanese keyboard); the shortcut is the key itself.
@@ -125,23 +146,11 @@ std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
             key = plain;
         }
     }
-    const int keypadKey = keypad ? KeypadVirtualKey(key) : 0;
-    const int virtualKey = keypadKey != 0 ? keypadKey : VirtualKeyFromQtKey(key);
-    if (virtualKey == 0) {
-        return 0;
+    Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (event.key() == Qt::Key_Backtab) {
+        modifiers |= Qt::ShiftModifier;
     }
-    std::uint16_t code = static_cast<std::uint16_t>(virtualKey);
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if (modifiers & Qt::ShiftModifier || event.key() == Qt::Key_Backtab) {
-        code |= ShortcutShift;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        code |= ShortcutCtrl;
-    }
-    if (modifiers & Qt::AltModifier) {
-        code |= ShortcutAlt;
-    }
-    return code;
+    return ShortcutFromKeyCombination(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
 QKeySequence KeySequenceFromShortcut(std::uint16_t code) {

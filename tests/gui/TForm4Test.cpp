@@ -3,6 +3,7 @@
 #include "controls/TKNSpeedEdit.h"
 #include "shortcuts/TForm4.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -126,11 +127,17 @@ TEST_F(ShortcutDialog, AnotherRowOrTabDropsThePendingKey) {
     Press(Qt::Key_K, Qt::ControlModifier);
     ClickTab(1);
     EXPECT_EQ(dialog->PendingRow, -1);
+    EXPECT_EQ(Edit(), QStringLiteral("Del")) << "row 3 of the ruler's list: クリア(&C)";
+    EXPECT_EQ(Cell(3, 1), QStringLiteral("クリア(C)"));
+    EXPECT_EQ(form->Action("ActionEditRuler")->ShortcutCode(), 0x4052) << "not applied";
+
+    // A row the new list does not have: nothing is selected.
+    ClickTab(0);
+    ClickRow(14);
+    ClickTab(1);
     EXPECT_EQ(Edit(), QString());
-    EXPECT_FALSE(dialog->EditShortCut->isEnabled()) << "no row selected in the new list";
+    EXPECT_FALSE(dialog->EditShortCut->isEnabled());
     EXPECT_FALSE(dialog->ButtonEditEdit->isEnabled());
-    ClickRow(3);
-    EXPECT_EQ(Edit(), QStringLiteral("Del")) << "クリア(&C) of the ruler";
 }
 
 using ShortcutCommand = TForm1Fixture;
@@ -183,6 +190,16 @@ TEST_F(ShortcutCommand, F9OpensAModalDialogWhoseKeysRunNoCommand) {
     QFile file(SettingsPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("ActionEditReverse=16458\r\n"));
+}
+
+TEST_F(ShortcutCommand, AKeyGivenToACommandBeatsAMenuAccessKey) {
+    form->Action("ActionEditColorCopy")->SetShortcutCode(0x8045); // Alt+E, as 編集(&E)
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form.get(); }));
+    QApplication::clipboard()->clear();
+    PressInFocus(Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the 編集 menu stays shut";
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("#FF0000"));
 }
 
 } // namespace

@@ -11,20 +11,35 @@ namespace kolvi {
 ShortcutDispatcher::ShortcutDispatcher(std::vector<const ActionList*> lists, QObject* parent)
     : QObject(parent), lists_(std::move(lists)) {}
 
+TKNAction* ShortcutDispatcher::ActionFor(const QKeyEvent& event) const {
+    const std::uint16_t code = ShortcutFromKeyEvent(event);
+    for (const ActionList* list : lists_) {
+        if (TKNAction* action = list->FindShortcut(code)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
 bool ShortcutDispatcher::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        QApplication::activeModalWidget() != nullptr ||
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) ||
+        !watched->isWidgetType() || QApplication::activeModalWidget() != nullptr ||
         QApplication::activePopupWidget() != nullptr) {
         return false;
     }
-    const std::uint16_t code = ShortcutFromKeyEvent(*static_cast<QKeyEvent*>(event));
-    for (const ActionList* list : lists_) {
-        if (TKNAction* action = list->FindShortcut(code)) {
-            action->trigger();
-            return true;
-        }
+    TKNAction* action = ActionFor(*static_cast<QKeyEvent*>(event));
+    if (action == nullptr) {
+        return false;
     }
-    return false;
+    if (type == QEvent::ShortcutOverride) {
+        // A key given to a command beats a menu's access key (Alt+E) and
+        // every other Qt shortcut: it comes back as a key press.
+        event->accept();
+        return true;
+    }
+    action->trigger();
+    return true;
 }
 
 } // namespace kolvi

@@ -4,9 +4,12 @@
 
 #include <vector>
 
+class QKeyEvent;
+
 namespace kolvi {
 
 class ActionList;
+class TKNAction;
 
 // Offers every key pressed in any kolvi window to the action lists in order; the
 // first enabled action with that shortcut runs and the key goes no further.
@@ -21,6 +24,9 @@ class ShortcutDispatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The first enabled action with the key's shortcut, or nullptr.
+    TKNAction* ActionFor(const QKeyEvent& event) const;
+
     std::vector<const ActionList*> lists_;
 };
 

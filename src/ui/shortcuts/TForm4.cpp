@@ -137,8 +137,15 @@ void TForm4::showEvent(QShowEvent* event) {
 
 void TForm4::TabControlBaseChange() {
     PendingRow = -1;
-    // A new list: the selection model is reset with it and nothing is selected.
+    // The rows stand for the new list's actions; the selected row number stays
+    // while the new list has that row.
+    const int selected = SelectedRow();
     model_->SetList(&CurrentList());
+    if (selected >= 0 && selected < model_->rowCount()) {
+        const QModelIndex row = model_->index(selected, 0);
+        ListViewTool->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
+    }
     ListViewTool->viewport()->update();
     RefreshShortCutEdit();
 }

@@ -1,6 +1,7 @@
-"""The shortcut dialog on the real binary: F9 opens it, a picker command and a
-ruler command get new keys pressed in its edit, another loses its key; all of
-it works at once, is written at close and works again after a restart."""
+"""The shortcut dialog on the real binary: F9 opens it, picker commands and a
+ruler command get new keys pressed in its edit (Shift+1 through the keyboard
+layout, Alt+E that a menu also claims), another loses its key; all of it works
+at once, is written at close and works again after a restart."""
 
 import unittest
 
@@ -37,10 +38,11 @@ class ShortcutDialogTest(unittest.TestCase):
                          "the dialog to close")
 
     def check_keys(self, session, picker):
-        # 反転 by Ctrl+J (the picker starts red): the copy shows the reversed colour.
-        session.key(picker, "ctrl+j", "ctrl+shift+c")
+        # 反転 by Shift+1 (the picker starts red), then 色のコピー by Alt+E, not
+        # the 編集 menu: the clipboard has the reversed colour.
+        session.key(picker, "shift+1", "alt+e")
         self.assertEqual(session.clipboard_when("#00FFFF"), "#00FFFF")
-        session.key(picker, "ctrl+j")
+        session.key(picker, "shift+1")
         # 最小化 has no key any more: Esc leaves the window where it is.
         session.key(picker, "Escape")
         session.settle()
@@ -59,15 +61,16 @@ class ShortcutDialogTest(unittest.TestCase):
             session.write_settings(SETTINGS)
             process = session.start_kolvi()
             picker = session.main_window()
-            self.change(session, picker, 0, 2, "ctrl+j")        # 反転(&I)
+            self.change(session, picker, 0, 2, "shift+1")       # 反転(&I)
+            self.change(session, picker, 0, 1, "alt+e")         # 色のコピー(&C)
             self.change(session, picker, 0, 5)                  # 最小化(&M): no key
             self.change(session, picker, 1, 6, "ctrl+shift+u")  # ウインドウ上方向移動
             picker = self.check_keys(session, picker)
             session.key(picker, "alt+F4")
             self.assertEqual(process.wait(timeout=30), 0)
             settings = session.read_settings()
-            for stored in (b"ActionEditReverse=16458\r\n", b"ActionEditMinimize=0\r\n",
-                           b"ActionRulerUp=24661\r\n"):
+            for stored in (b"ActionEditReverse=8241\r\n", b"ActionEditColorCopy=32837\r\n",
+                           b"ActionEditMinimize=0\r\n", b"ActionRulerUp=24661\r\n"):
                 self.assertIn(stored, settings)
 
             session.write_settings(settings.replace(b"Y=79", b"Y=80"))

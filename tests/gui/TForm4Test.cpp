@@ -131,13 +131,20 @@ TEST_F(ShortcutDialog, AnotherRowOrTabDropsThePendingKey) {
     EXPECT_EQ(Cell(3, 1), QStringLiteral("クリア(C)"));
     EXPECT_EQ(form->Action("ActionEditRuler")->ShortcutCode(), 0x4052) << "not applied";
 
-    // A row the new list does not have: nothing is selected.
+    // A row the new list does not have, or a click below the rows: nothing
+    // is selected.
     ClickTab(0);
     ClickRow(14);
     ClickTab(1);
     EXPECT_EQ(Edit(), QString());
     EXPECT_FALSE(dialog->EditShortCut->isEnabled());
     EXPECT_FALSE(dialog->ButtonEditEdit->isEnabled());
+    ClickRow(3);
+    ASSERT_TRUE(dialog->ButtonEditEdit->isEnabled());
+    QTest::mouseClick(dialog->ListViewTool->viewport(), Qt::LeftButton, {},
+                      {40, dialog->ListViewTool->viewport()->height() - 4});
+    EXPECT_FALSE(dialog->ButtonEditEdit->isEnabled());
+    EXPECT_EQ(Edit(), QString());
 }
 
 using ShortcutCommand = TForm1Fixture;

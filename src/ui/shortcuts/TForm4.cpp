@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTreeView>
@@ -57,6 +58,7 @@ TForm4::TForm4(const ActionList& picker, const ActionList& ruler, QWidget* paren
     ListViewTool->setObjectName(QStringLiteral("ListViewTool"));
     ListViewTool->setGeometry(8, 24, 361, 249);
     ListViewTool->setModel(model_);
+    ListViewTool->viewport()->installEventFilter(this);
     ListViewTool->setRootIsDecorated(false);
     ListViewTool->setItemsExpandable(false);
     ListViewTool->setUniformRowHeights(true);
@@ -114,8 +116,11 @@ TForm4::TForm4(const ActionList& picker, const ActionList& ruler, QWidget* paren
 }
 
 TForm4::~TForm4() {
-    // The list asks this dialog for its pending row while it is drawn: it goes
-    // first, not among the children the base class deletes after this object.
+    // The list asks this dialog for its pending row while it is drawn, and
+    // its events pass this dialog's filter: the controls go first, not among
+    // the children the base class deletes after this object.
+    ListViewTool->viewport()->removeEventFilter(this);
+    EditShortCut->removeEventFilter(this);
     delete TabControlBase;
 }
 
@@ -189,6 +194,13 @@ void TForm4::EditShortCutKeyDown(const QKeyEvent& event) {
 }
 
 bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListViewTool->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // A click below the last row selects nothing, as in a list of files.
+        const auto& click = static_cast<const QMouseEvent&>(*event);
+        if (!ListViewTool->indexAt(click.position().toPoint()).isValid()) {
+            ListViewTool->clearSelection();
+        }
+    }
     if (watched == EditShortCut) {
         if (event->type() == QEvent::ShortcutOverride) {
             // Every combination is the edit's to capture, the dialog's own

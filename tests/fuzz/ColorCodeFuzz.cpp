@@ -2,6 +2,7 @@
 // any bytes, any length. Checks the parser against a plain reading of the
 // notations written here independently, and round trips every code it accepts.
 #include "color/ColorCode.h"
+#include "text/AsciiCase.h"
 
 #include <array>
 #include <cstddef>

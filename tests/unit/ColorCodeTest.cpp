@@ -1,4 +1,5 @@
 #include "color/ColorCode.h"
+#include "text/AsciiCase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "ColorCode.h"
 
 #include "IntegerText.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -68,13 +69,6 @@ constexpr std::size_t LongestColorName =
     std::max_element(ColorNames.begin(), ColorNames.end(), [](const auto& a, const auto& b) {
         return a.name.size() < b.name.size();
     }) -> name.size();
-
-constexpr char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-constexpr char UpperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-}
 
 // A pair goes through the program's integer reader with "0x" in front, so only
 // two hexadecimal digits pass; anything else (blank, sign, 'x', NUL) gives -1.
@@ -151,24 +145,6 @@ std::array<std::string, 3> ColorCodeEntries(TColor color) {
     AppendHexByte(value, rgb.g);
     AppendHexByte(value, rgb.r);
     return {"#" + rrggbb, rrggbb, value};
-}
-
-std::string LowerCaseAscii(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), LowerAscii);
-    return out;
-}
-
-std::string UpperCaseAscii(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), UpperAscii);
-    return out;
-}
-
-bool SameTextAscii(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return LowerAscii(x) == LowerAscii(y);
-           });
 }
 
 } // namespace kolvi

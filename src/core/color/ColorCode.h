@@ -21,10 +21,4 @@ std::string FormatColorCode(TColor color);
 // [0] "#RRGGBB", [1] "RRGGBB", [2] "0x00BBGGRR".
 std::array<std::string, 3> ColorCodeEntries(TColor color);
 
-// ASCII-only case mapping: bytes outside A-Z / a-z (Shift-JIS lead and trail
-// bytes included) stay as they are, whatever the locale says.
-std::string LowerCaseAscii(std::string_view text);
-std::string UpperCaseAscii(std::string_view text);
-bool SameTextAscii(std::string_view a, std::string_view b);
-
 } // namespace kolvi

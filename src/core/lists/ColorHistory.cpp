@@ -1,6 +1,6 @@
 #include "ColorHistory.h"
 
-#include "color/ColorCode.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 #include <utility>

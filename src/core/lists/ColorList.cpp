@@ -1,6 +1,7 @@
 #include "ColorList.h"
 
 #include "color/ColorCode.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 

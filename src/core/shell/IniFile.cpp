@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "color/IntegerText.h"
+#include "text/AsciiCase.h"
 
 #include <optional>
 #include <string>
@@ -9,12 +10,6 @@
 namespace kolvi {
 
 namespace {
-
-// Only ASCII letters fold: the text is in a multi-byte code page whose bytes
-// above 0x7F must pass unchanged.
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsSectionHeader(std::string_view line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
@@ -30,22 +25,16 @@ std::size_t IniFile::CaseFoldHash::operator()(std::string_view text) const {
     // FNV-1a over the folded bytes.
     std::uint64_t hash = 14695981039346656037u;
     for (const char c : text) {
-        hash ^= static_cast<unsigned char>(FoldCase(c));
+        hash ^= static_cast<unsigned char>(LowerAscii(c));
         hash *= 1099511628211u;
     }
     return static_cast<std::size_t>(hash);
 }
 
 bool IniFile::CaseFoldEqual::operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    // Only ASCII letters fold: the text is in a multi-byte code page whose
+    // bytes above 0x7F must pass unchanged.
+    return SameTextAscii(a, b);
 }
 
 IniFile IniFile::Parse(std::string_view bytes) {

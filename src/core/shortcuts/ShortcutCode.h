@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/AsciiCase.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -97,26 +99,6 @@ constexpr std::string_view VirtualKeyNameOf(int key) {
     return {};
 }
 
-namespace shortcut_text {
-
-constexpr char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-constexpr bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace shortcut_text
-
 // A code as text: "Shift+", "Ctrl+", "Alt+" in that order, then the key's
 // name ("Shift+Ctrl+C"); empty for 0 and for a key without a name.
 std::string ShortcutToText(std::uint16_t code);
@@ -124,7 +106,6 @@ std::string ShortcutToText(std::uint16_t code);
 // Text back to its code, the modifier words in any order and letter case; 0
 // for the empty text and for anything that names no key.
 constexpr std::uint16_t TextToShortcut(std::string_view text) {
-    using shortcut_text::SameIgnoringCase;
     std::uint16_t modifiers = 0;
     for (bool more = true; more;) {
         more = false;
@@ -134,7 +115,7 @@ constexpr std::uint16_t TextToShortcut(std::string_view text) {
               {"Alt+", ShortcutAlt}}) {
             // A word counts once; "Ctrl++" would leave "+" which names no key.
             if (!(modifiers & bit) && text.size() > word.size() &&
-                SameIgnoringCase(text.substr(0, word.size()), word)) {
+                SameTextAscii(text.substr(0, word.size()), word)) {
                 modifiers |= bit;
                 text.remove_prefix(word.size());
                 more = true;
@@ -142,7 +123,7 @@ constexpr std::uint16_t TextToShortcut(std::string_view text) {
         }
     }
     for (const VirtualKeyName& named : VirtualKeyNames) {
-        if (!named.name.empty() && SameIgnoringCase(named.name, text)) {
+        if (!named.name.empty() && SameTextAscii(named.name, text)) {
             return static_cast<std::uint16_t>(modifiers | named.key);
         }
     }

@@ -1,7 +1,7 @@
 #include "FindHistory.h"
 
 #include "AnsiText.h"
-#include "color/ColorCode.h"
+#include "AsciiCase.h"
 
 #include <algorithm>
 #include <cstddef>

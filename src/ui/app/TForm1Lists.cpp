@@ -10,6 +10,7 @@
 #include "lists/ColorList.h"
 #include "lists/ColorListView.h"
 #include "lists/TForm2.h"
+#include "text/AsciiCase.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -12,6 +12,7 @@
 #include "lists/ColorList.h"
 #include "platform/KolviFile.h"
 #include "text/AnsiText.h"
+#include "text/AsciiCase.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -26,10 +26,9 @@ class ShortcutDialogTest(unittest.TestCase):
         dialog = self.open_dialog(session, picker)
         x, y = session.client_origin(dialog)
         # The focus starts on the tabs; the list, then the edit, follow.
-        session.run(["xdotool", "key", *(["Right"] * tab), "Tab", "Home", *(["Down"] * row),
-                     "Tab"])
+        session.key(dialog, *(["Right"] * tab), "Tab", "Home", *(["Down"] * row), "Tab")
         if keys:
-            session.run(["xdotool", "key", *keys])
+            session.key(dialog, *keys)
         else:
             session.mouse(("mousemove", x + CLEAR_BUTTON[0], y + CLEAR_BUTTON[1]), ("click", 1))
         session.mouse(("mousemove", x + EDIT_BUTTON[0], y + EDIT_BUTTON[1]), ("click", 1))

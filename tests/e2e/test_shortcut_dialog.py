@@ -1,7 +1,8 @@
 """The shortcut dialog on the real binary: F9 opens it, picker commands and a
 ruler command get new keys pressed in its edit (Shift+1 through the keyboard
 layout, Alt+E that a menu also claims), another loses its key; all of it works
-at once, is written at close and works again after a restart."""
+at once, is written at close and works again after a restart. On a Japanese
+keyboard the colon and semicolon keys are two keys."""
 
 import unittest
 
@@ -79,6 +80,21 @@ class ShortcutDialogTest(unittest.TestCase):
             session.run(["xdotool", "type", "--delay", "30", "#FF0000"])
             session.key(picker, "Return")
             self.check_keys(session, picker)
+
+    def test_the_colon_and_semicolon_keys_of_a_japanese_keyboard_are_two_keys(self):
+        with Session() as session:
+            session.run(["setxkbmap", "-layout", "jp"])
+            process = session.start_kolvi()
+            picker = session.main_window()
+            self.change(session, picker, 0, 2, "ctrl+colon")      # 反転(&I)
+            self.change(session, picker, 0, 1, "ctrl+semicolon")  # 色のコピー(&C)
+            session.key(picker, "ctrl+colon", "ctrl+semicolon")
+            self.assertEqual(session.clipboard_when("#00FFFF"), "#00FFFF")
+            session.key(picker, "alt+F4")
+            self.assertEqual(process.wait(timeout=30), 0)
+            settings = session.read_settings()
+            self.assertIn(b"ActionEditReverse=16609\r\n", settings)
+            self.assertIn(b"ActionEditColorCopy=16570\r\n", settings)
 
 
 if __name__ == "__main__":

@@ -32,7 +32,12 @@ TEST(ShortcutKeys, KeyPressesAsTheCodesTheyStoreAs) {
         {Qt::Key_Comma, Qt::KeypadModifier, 0x6E},
         {Qt::Key_Home, Qt::KeypadModifier, 0x24},
         {Qt::Key_Enter, Qt::KeypadModifier, 0x0D},
-        // No code: modifiers alone, AltGr, a symbol only AltGr types.
+        // Keys of a Japanese keyboard without a US twin: codes of their own.
+        {Qt::Key_Colon, Qt::ControlModifier, 0x40E1},
+        {Qt::Key_Semicolon, Qt::ControlModifier, 0x40BA},
+        {Qt::Key_At, Qt::NoModifier, 0xE3},
+        {Qt::Key_AsciiCircum, Qt::NoModifier, 0xE4},
+        // No code: modifiers alone, AltGr and what it types.
         {Qt::Key_Control, Qt::ControlModifier, 0},
         {Qt::Key_Shift, Qt::ShiftModifier, 0},
         {Qt::Key_AltGr, Qt::GroupSwitchModifier, 0},

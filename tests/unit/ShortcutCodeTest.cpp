@@ -48,6 +48,8 @@ TEST(ShortcutCode, TextToCode) {
         {"Shift+Num -", 0x206D},
         {"Ctrl+=", 0x40BB},
         {"Shift+\\", 0x20DC},
+        {"Ctrl+:", 0x40E1},
+        {"¥", 0xE6},
         {"Esc", 0x1B},
         {"PgDn", 0x22},
         // Malformed: no key, a key twice, a modifier twice, spaces, unknown names.
@@ -79,6 +81,7 @@ TEST(ShortcutCode, CodeToText) {
         {0x2031, "Shift+1"},
         {0x60, "Num 0"},
         {0x6F, "Num /"},
+        {0xE3, "@"},
         {0x2000, ""},
         {0x6C, ""},
         {0xFF, ""},

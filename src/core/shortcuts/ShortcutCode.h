@@ -26,9 +26,9 @@ struct VirtualKeyName {
     std::string_view name;
 };
 
-// Every key a shortcut can name, with the name its text uses.
+// Every key a shortcut can name, with the name its text uses (UTF-8).
 inline constexpr auto VirtualKeyNames = [] {
-    std::array<VirtualKeyName, 16 + 10 + 26 + 16 + 24 + 11> names{};
+    std::array<VirtualKeyName, 16 + 10 + 26 + 16 + 24 + 11 + 4> names{};
     std::size_t i = 0;
     for (const VirtualKeyName named : {
              VirtualKeyName{0x08, "BkSp"},
@@ -83,6 +83,17 @@ inline constexpr auto VirtualKeyNames = [] {
              {0xDC, "\\"},
              {0xDD, "]"},
              {0xDE, "'"},
+         }) {
+        names[i++] = named;
+    }
+    // Symbols a Japanese keyboard types without Shift and a US one has no key
+    // for take free OEM codes of their own, so that no two keys of either
+    // keyboard share a code.
+    for (const VirtualKeyName named : {
+             VirtualKeyName{0xE1, ":"},
+             {0xE3, "@"},
+             {0xE4, "^"},
+             {0xE6, "¥"},
          }) {
         names[i++] = named;
     }

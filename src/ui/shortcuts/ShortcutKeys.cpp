@@ -16,7 +16,7 @@ struct KeyPair {
 };
 
 // Keys with a fixed virtual-key code; letters, digits and F-keys are ranges.
-constexpr std::array<KeyPair, 28> NamedKeys = {{
+constexpr std::array<KeyPair, 32> NamedKeys = {{
     {Qt::Key_Backspace, 0x08},    {Qt::Key_Tab, 0x09},       {Qt::Key_Return, 0x0D},
     {Qt::Key_Enter, 0x0D},        {Qt::Key_Pause, 0x13},     {Qt::Key_Escape, 0x1B},
     {Qt::Key_Space, 0x20},        {Qt::Key_PageUp, 0x21},    {Qt::Key_PageDown, 0x22},
@@ -26,7 +26,8 @@ constexpr std::array<KeyPair, 28> NamedKeys = {{
     {Qt::Key_Equal, 0xBB},        {Qt::Key_Comma, 0xBC},     {Qt::Key_Minus, 0xBD},
     {Qt::Key_Period, 0xBE},       {Qt::Key_Slash, 0xBF},     {Qt::Key_BracketLeft, 0xDB},
     {Qt::Key_BracketRight, 0xDD}, {Qt::Key_Backslash, 0xDC}, {Qt::Key_Apostrophe, 0xDE},
-    {Qt::Key_QuoteLeft, 0xC0},
+    {Qt::Key_QuoteLeft, 0xC0},    {Qt::Key_Colon, 0xE1},     {Qt::Key_At, 0xE3},
+    {Qt::Key_AsciiCircum, 0xE4},  {Qt::Key_yen, 0xE6},
 }};
 
 // The keypad's digits and operators (with Num Lock on); with it off the keypad
@@ -147,6 +148,9 @@ std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event) {
         }
     }
     Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers & Qt::GroupSwitchModifier) {
+        return 0; // AltGr types symbols; it is no modifier of a shortcut
+    }
     if (event.key() == Qt::Key_Backtab) {
         modifiers |= Qt::ShiftModifier;
     }

